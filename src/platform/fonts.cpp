@@ -1,0 +1,44 @@
+#include "platform/fonts.h"
+
+#include <QStringList>
+
+static void installSubstitutes()
+{
+    static const bool installed = [] {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                    QStringLiteral("sans-serif")});
+        QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                                   {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
+                                    QStringLiteral("monospace")});
+        QFont::insertSubstitutions(QStringLiteral("Verdana"),
+                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")});
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+static QFont boldFont(const char *family, QFont::StyleHint hint, qreal pointSize)
+{
+    installSubstitutes();
+    QFont font(QString::fromLatin1(family));
+    font.setStyleHint(hint);
+    font.setPointSizeF(pointSize);
+    font.setBold(true);
+    return font;
+}
+
+QFont sansFont(qreal pointSize)
+{
+    return boldFont("MS Sans Serif", QFont::SansSerif, pointSize);
+}
+
+QFont fixedFont(qreal pointSize)
+{
+    return boldFont("Courier New", QFont::Monospace, pointSize);
+}
+
+QFont wideFont(qreal pointSize)
+{
+    return boldFont("Verdana", QFont::SansSerif, pointSize);
+}

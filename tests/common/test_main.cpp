@@ -1,0 +1,21 @@
+#include "test_registry.h"
+
+#include <QApplication>
+#include <QTest>
+
+std::vector<TestFactory> &registeredTests()
+{
+    static std::vector<TestFactory> tests;
+    return tests;
+}
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    int failures = 0;
+    for (const TestFactory &factory : registeredTests()) {
+        const std::unique_ptr<QObject> test = factory();
+        failures += QTest::qExec(test.get(), argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}
