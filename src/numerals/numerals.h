@@ -7,12 +7,12 @@
 // The four tables of numeral parts: entry d is the part for digit d, entry 0 is empty.
 // They are the only rule for Roman numerals in the program.
 inline constexpr std::array<std::string_view, 4> Thousands = {"", "M", "MM", "MMM"};
-inline constexpr std::array<std::string_view, 10> Hundreds = {
-    "", "C", "CC", "CCC", "CD", "D", "DC", "DCC", "DCCC", "CM"};
-inline constexpr std::array<std::string_view, 10> Tens = {
-    "", "X", "XX", "XXX", "XL", "L", "LX", "LXX", "LXXX", "XC"};
-inline constexpr std::array<std::string_view, 10> Ones = {
-    "", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX"};
+inline constexpr std::array<std::string_view, 10> Hundreds = {"",  "C",  "CC",  "CCC",  "CD",
+                                                              "D", "DC", "DCC", "DCCC", "CM"};
+inline constexpr std::array<std::string_view, 10> Tens = {"",  "X",  "XX",  "XXX",  "XL",
+                                                          "L", "LX", "LXX", "LXXX", "XC"};
+inline constexpr std::array<std::string_view, 10> Ones = {"",  "I",  "II",  "III",  "IV",
+                                                          "V", "VI", "VII", "VIII", "IX"};
 
 // A text right-aligned in exactly four characters: four spaces put in front, then cut to
 // the last four characters ("7" gives "   7", "00012" gives "0012").

@@ -3,7 +3,8 @@
 
 #include <QTest>
 
-namespace {
+namespace
+{
 
 // An independent rule to check the tables against: greedy subtraction of the values
 // of the subtractive Roman numeral system.
@@ -11,7 +12,7 @@ std::string greedyNumeral(int number)
 {
     static const std::pair<int, const char *> values[] = {
         {1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"}, {100, "C"}, {90, "XC"}, {50, "L"},
-        {40, "XL"},  {10, "X"},   {9, "IX"},  {5, "V"},   {4, "IV"},   {1, "I"}};
+        {40, "XL"},  {10, "X"},   {9, "IX"},  {5, "V"},    {4, "IV"},  {1, "I"}};
     std::string numeral;
     for (const auto &[value, letters] : values) {
         while (number >= value) {
@@ -28,7 +29,7 @@ class NumeralsTest : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void composedNumeralEqualsGreedyRuleForEveryNumber()
     {
         for (int number = 0; number <= 3999; ++number)
@@ -39,12 +40,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("numeral");
-        const std::pair<int, const char *> rows[] = {
-            {0, ""},          {1, "I"},         {4, "IV"},       {9, "IX"},
-            {14, "XIV"},      {40, "XL"},       {90, "XC"},      {101, "CI"},
-            {400, "CD"},      {900, "CM"},      {1000, "M"},     {1994, "MCMXCIV"},
-            {2005, "MMV"},    {2014, "MMXIV"},  {3888, "MMMDCCCLXXXVIII"},
-            {3999, "MMMCMXCIX"}};
+        const std::pair<int, const char *> rows[] = {{0, ""},
+                                                     {1, "I"},
+                                                     {4, "IV"},
+                                                     {9, "IX"},
+                                                     {14, "XIV"},
+                                                     {40, "XL"},
+                                                     {90, "XC"},
+                                                     {101, "CI"},
+                                                     {400, "CD"},
+                                                     {900, "CM"},
+                                                     {1000, "M"},
+                                                     {1994, "MCMXCIV"},
+                                                     {2005, "MMV"},
+                                                     {2014, "MMXIV"},
+                                                     {3888, "MMMDCCCLXXXVIII"},
+                                                     {3999, "MMMCMXCIX"}};
         for (const auto &[number, numeral] : rows)
             QTest::addRow("%d", number) << number << QString::fromLatin1(numeral);
     }
@@ -82,14 +93,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("padded");
         QTest::addColumn<QString>("numeral");
-        QTest::newRow("7") << "7" << "   7" << "VII";
-        QTest::newRow("42") << "42" << "  42" << "XLII";
-        QTest::newRow("400") << "400" << " 400" << "CD";
-        QTest::newRow("1994") << "1994" << "1994" << "MCMXCIV";
-        QTest::newRow("0") << "0" << "   0" << "";
-        QTest::newRow("007") << "007" << " 007" << "VII";
-        QTest::newRow("00012") << "00012" << "0012" << "XII";
-        QTest::newRow("empty") << "" << "    " << "";
+        QTest::newRow("7") << "7"
+                           << "   7"
+                           << "VII";
+        QTest::newRow("42") << "42"
+                            << "  42"
+                            << "XLII";
+        QTest::newRow("400") << "400"
+                             << " 400"
+                             << "CD";
+        QTest::newRow("1994") << "1994"
+                              << "1994"
+                              << "MCMXCIV";
+        QTest::newRow("0") << "0"
+                           << "   0"
+                           << "";
+        QTest::newRow("007") << "007"
+                             << " 007"
+                             << "VII";
+        QTest::newRow("00012") << "00012"
+                               << "0012"
+                               << "XII";
+        QTest::newRow("empty") << ""
+                               << "    "
+                               << "";
     }
 
     void paddedNumberKeepsLeadingZerosAndTheLastFourCharacters()
@@ -106,9 +133,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("spaced");
-        QTest::newRow("empty") << "" << " ";
-        QTest::newRow("numeral") << "MCMXCIV" << " M C M X C I V ";
-        QTest::newRow("spaces count as characters") << " 1994" << "   1 9 9 4 ";
+        QTest::newRow("empty") << ""
+                               << " ";
+        QTest::newRow("numeral") << "MCMXCIV"
+                                 << " M C M X C I V ";
+        QTest::newRow("spaces count as characters") << " 1994"
+                                                    << "   1 9 9 4 ";
     }
 
     void spaceOutPutsASpaceBeforeAndAfterEveryCharacter()

@@ -1,0 +1,93 @@
+#include "exercises/number_field.h"
+
+#include "numerals/numerals.h"
+#include "platform/colours.h"
+#include "platform/fonts.h"
+#include "platform/outline.h"
+#include "platform/twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QScrollBar>
+
+namespace
+{
+
+struct Place {
+    int labelLeft;
+    int sliderLeft;
+    int maximum;
+};
+
+// Thousands, hundreds, tens, ones, left to right.
+constexpr std::array<Place, 4> places = {
+    {{3600, 3240, 3}, {5040, 4680, 9}, {6480, 6120, 9}, {7920, 7560, 9}}};
+
+} // namespace
+
+NumberField::NumberField(QWidget *window) : QObject(window)
+{
+    feld1 = new QLabel(window);
+    feld1->setObjectName(QStringLiteral("feld1"));
+    feld1->setGeometry(twipsRect(2160, 240, 7815, 855));
+    feld1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    feld1->setAlignment(Qt::AlignCenter);
+    feld1->setFont(wideFont(24));
+    setBackground(feld1, QColor(255, 255, 192));
+    setForeground(feld1, QColor(0, 0, 128));
+
+    Figur1 = outlineShape(window, "Figur1", twipsRect(2160, 1080, 7815, 1455));
+    Figur2 = outlineShape(window, "Figur2", twipsRect(3240, 1320, 5655, 495));
+
+    using Handler = void (NumberField::*)();
+    static constexpr std::array<Handler, 4> changeHandlers = {
+        &NumberField::HBildlauf1_Change, &NumberField::HBildlauf2_Change,
+        &NumberField::HBildlauf3_Change, &NumberField::HBildlauf4_Change};
+    static constexpr std::array<Handler, 4> scrollHandlers = {
+        &NumberField::HBildlauf1_Scroll, &NumberField::HBildlauf2_Scroll,
+        &NumberField::HBildlauf3_Scroll, &NumberField::HBildlauf4_Scroll};
+
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const QString number = QString::number(i + 1);
+        QLabel *digit = new QLabel(QStringLiteral("0"), window);
+        digit->setObjectName(QStringLiteral("Bezeichnung") + number);
+        digit->setGeometry(twipsRect(places[i].labelLeft, 1320, 735, 615));
+        digit->setAlignment(Qt::AlignCenter);
+        digit->setFont(sansFont(24));
+        setBackground(digit, QColor(128, 255, 255));
+        digitLabels[i] = digit;
+
+        auto *slider = new QScrollBar(Qt::Horizontal, window);
+        slider->setObjectName(QStringLiteral("HBildlauf") + number);
+        slider->setGeometry(twipsRect(places[i].sliderLeft, 1920, 1335, 375));
+        slider->setRange(0, places[i].maximum);
+        slider->setSingleStep(1);
+        slider->setPageStep(1);
+        connect(slider, &QScrollBar::valueChanged, this, changeHandlers[i]);
+        connect(slider, &QScrollBar::sliderMoved, this, scrollHandlers[i]);
+        sliders[i] = slider;
+    }
+}
+
+void NumberField::setDigitsOf(int number)
+{
+    const std::string digits = PadNumber(std::to_string(number));
+    for (std::size_t i = 0; i < sliders.size(); ++i)
+        sliders[i]->setValue(digits[i] == ' ' ? 0 : digits[i] - '0');
+}
+
+void NumberField::sliderChanged(int place)
+{
+    ComposeFieldNumeral();
+    const auto index = static_cast<std::size_t>(place);
+    digitLabels[index]->setText(QString::number(sliders[index]->value()));
+}
+
+void NumberField::ComposeFieldNumeral()
+{
+    // The sliders hold the four digits, thousands first: exactly a padded number.
+    std::string digits;
+    for (const QScrollBar *slider : sliders)
+        digits += static_cast<char>('0' + slider->value());
+    feld1->setText(QString::fromStdString(SpaceOut(ComposePadded(digits))));
+}

@@ -1,0 +1,78 @@
+#include "platform/caption.h"
+#include "platform/random.h"
+#include "platform/twips.h"
+#include "test_registry.h"
+
+#include <QLabel>
+#include <QTest>
+
+class PlatformTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void twipsBecomeWholePixels_data()
+    {
+        QTest::addColumn<int>("twipsValue");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("main width") << 10230 << 682;
+        QTest::newRow("main height") << 6525 << 435;
+        QTest::newRow("memo height") << 7005 << 467;
+        QTest::newRow("table column 8") << 7000 << 467;
+        QTest::newRow("first table line") << 50 << 3;
+        QTest::newRow("above the panel") << -200 << -13;
+    }
+    void twipsBecomeWholePixels()
+    {
+        QFETCH(int, twipsValue);
+        QFETCH(int, pixels);
+        QCOMPARE(twips(twipsValue), pixels);
+    }
+
+    void captionKeepsCarriageReturnsAndShowsLineBreaks()
+    {
+        QLabel label;
+        setCaption(&label, QStringLiteral("VII\r\r\r\rVII"));
+        QCOMPARE(label.text(), QStringLiteral("VII\n\n\n\nVII"));
+        QCOMPARE(caption(&label), QStringLiteral("VII\r\r\r\rVII"));
+        setCaption(&label, QStringLiteral("\r\nintro\r\n"));
+        QCOMPARE(label.text(), QStringLiteral("\nintro\n"));
+        QCOMPARE(caption(&label), QStringLiteral("\r\nintro\r\n"));
+        label.setText(QStringLiteral("plain")); // set around the helper: the label's text wins
+        QCOMPARE(caption(&label), QStringLiteral("plain"));
+    }
+
+    void reseedingWithTheSameTimeRepeatsTheDraws()
+    {
+        RandomSource first;
+        RandomSource second;
+        first.seed(49530.125);
+        second.seed(49530.125);
+        for (int i = 0; i < 100; ++i)
+            QCOMPARE(first.between(1, 3999), second.between(1, 3999));
+        second.seed(49530.126);
+        int same = 0;
+        for (int i = 0; i < 100; ++i)
+            same += first.between(1, 3999) == second.between(1, 3999);
+        QVERIFY(same < 10);
+    }
+
+    void drawsStayWithinTheirBounds()
+    {
+        RandomSource random(42);
+        bool sawLow = false;
+        bool sawHigh = false;
+        for (int i = 0; i < 20000; ++i) {
+            const double r = random.fraction();
+            QVERIFY(r >= 0.0 && r < 1.0);
+            const int n = random.between(0, 9);
+            QVERIFY(n >= 0 && n <= 9);
+            sawLow |= n == 0;
+            sawHigh |= n == 9;
+        }
+        QVERIFY(sawLow && sawHigh);
+    }
+};
+
+ZAHLZEICHEN_TEST(PlatformTest)
+#include "platform_test.moc"
