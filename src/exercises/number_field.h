@@ -15,7 +15,7 @@ class NumberField : public QObject
 {
     Q_OBJECT
 
-  public:
+public:
     explicit NumberField(QWidget *window);
 
     // Sets the sliders to the four digits of a number from 0 to 3999, thousands first; a
@@ -39,6 +39,6 @@ class NumberField : public QObject
     std::array<QLabel *, 4> digitLabels{}; // Bezeichnung1 … Bezeichnung4
     std::array<QScrollBar *, 4> sliders{}; // HBildlauf1 … HBildlauf4
 
-  private:
+private:
     void sliderChanged(int place);
 };

@@ -7,14 +7,14 @@
 // moment so that the year and every reseeded draw are known.
 class Clock
 {
-  public:
+public:
     static int currentYear();
     static double secondsSinceMidnight();
 
     static void setFixed(const QDateTime &moment);
     static void setSystem();
 
-  private:
+private:
     static QDateTime now();
     static std::optional<QDateTime> fixed;
 };

@@ -1,7 +1,8 @@
 #include "platform/colours.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QWidget>
 #include <array>
 
@@ -15,20 +16,22 @@ QColor paletteColour(int index)
     return QColor(colours.at(static_cast<std::size_t>(index)));
 }
 
-// Text boxes and lists paint their content with Base; everything else with Window or Button.
+// Text boxes and lists paint their content with Base, buttons their face with Button,
+// everything else with Window. Only that role is set, so a coloured window or panel
+// leaves the standard faces of the boxes and buttons on it alone.
 static QPalette::ColorRole backgroundRole(const QWidget *widget)
 {
-    if (qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QListWidget *>(widget))
+    if (qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QAbstractItemView *>(widget))
         return QPalette::Base;
+    if (qobject_cast<const QAbstractButton *>(widget))
+        return QPalette::Button;
     return QPalette::Window;
 }
 
 void setBackground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::Button, colour);
+    palette.setColor(backgroundRole(widget), colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -8,12 +8,12 @@ class PictureBox : public QWidget
 {
     Q_OBJECT
 
-  public:
+public:
     PictureBox(const QString &assetName, const QColor &background, QWidget *parent);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent *event) override;
 
-  private:
+private:
     QSvgRenderer renderer;
 };

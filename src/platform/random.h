@@ -6,7 +6,7 @@
 // A uniform generator that rules take as an argument, so tests can pass a fixed seed.
 class RandomSource
 {
-  public:
+public:
     explicit RandomSource(std::uint64_t seed = 0) : engine(seed) {}
 
     // Seeds from a time of day in seconds since midnight, fraction included.
@@ -18,7 +18,7 @@ class RandomSource
     // A fraction r with 0 <= r < 1, from 53 random bits (never 1.0).
     double fraction();
 
-  private:
+private:
     std::mt19937_64 engine;
 };
 

@@ -1,6 +1,11 @@
 #include "shell/form1.h"
 
 #include "exercises/number_field.h"
+#include "exercises/number_table_panel.h"
+#include "exercises/reading_panel.h"
+#include "exercises/writing_panel.h"
+#include "games/memory/memo.h"
+#include "games/pairs/form2.h"
 #include "numerals/numerals.h"
 #include "platform/caption.h"
 #include "platform/clock.h"
@@ -11,10 +16,12 @@
 #include "platform/picture_box.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
+#include "worksheets/editor_panel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -52,6 +59,9 @@ Form1::Form1()
     setBackground(this, windowColour);
     setFont(sansFont(8.25));
     createControls();
+    createPanels();
+    // The window sees every key before the control that has the focus.
+    QApplication::instance()->installEventFilter(this);
     Form_Load();
 }
 
@@ -108,6 +118,24 @@ void Form1::createControls()
     }
 }
 
+void Form1::createPanels()
+{
+    // Created last, so they lie in front of every control of the window; the editor in
+    // front of the other three.
+    Bild3 = new NumberTablePanel(this);
+    Bild4 = new ReadingPanel(Bezeichnung12, Bezeichnung14, this);
+    Bild2 = new WritingPanel(Bezeichnung12, Bezeichnung14, this);
+    Bild7 = new EditorPanel(this);
+    Bild7->installEventFilter(this);
+
+    connect(Befehl2, &QPushButton::clicked, this, &Form1::Befehl2_Click);
+    connect(Befehl3, &QPushButton::clicked, this, &Form1::Befehl3_Click);
+    connect(Befehl4, &QPushButton::clicked, this, &Form1::Befehl4_Click);
+    connect(Befehl24, &QPushButton::clicked, this, &Form1::Befehl24_Click);
+    connect(Befehl25, &QPushButton::clicked, this, &Form1::Befehl25_Click);
+    connect(Befehl26, &QPushButton::clicked, this, &Form1::Befehl26_Click);
+}
+
 void Form1::Form_Load()
 {
     Bezeichnung11->setText(QStringLiteral("Römische Zahlzeichen, Version %1")
@@ -136,6 +164,95 @@ void Form1::Befehl1_Click()
     if (confirmationBox(this, QStringLiteral("Das Programm jetzt beenden?"),
                         QStringLiteral("Römische Zahlzeichen")) != QMessageBox::No)
         QApplication::quit();
+}
+
+void Form1::Befehl2_Click()
+{
+    setLeftTwips(Bild4, 2160);
+    setLeftTwips(Bild2, 10800);
+    Bild4->NewReadingTask();
+}
+
+void Form1::Befehl3_Click()
+{
+    setLeftTwips(Bild4, 10800);
+    setLeftTwips(Bild2, 2160);
+    Bild2->NewWritingTask();
+}
+
+void Form1::Befehl4_Click()
+{
+    if (isAtLeftTwips(Bild3, 2160)) {
+        setLeftTwips(Bild3, 10800);
+        Befehl4->setText(QStringLiteral("T a b e l l e"));
+    } else {
+        Befehl4->setText(QStringLiteral("Zahlenfeld"));
+        setLeftTwips(Bild3, 2160);
+        Bild3->PrintNumberTable();
+    }
+}
+
+template <typename Game> void Form1::openGame(std::unique_ptr<Game> &game)
+{
+    hide();
+    if (!game)
+        game = std::make_unique<Game>(this);
+    // Activation is run here, where the main window shows the game, and nowhere else: a
+    // game's own message box closing or a return from another program must not reset it.
+    game->Form_Activate();
+    game->show();
+    game->raise();
+    game->activateWindow();
+}
+
+void Form1::Befehl24_Click()
+{
+    openGame(memoWindow);
+}
+
+void Form1::Befehl25_Click()
+{
+    openGame(pairWindow);
+}
+
+void Form1::Befehl26_Click()
+{
+    setLeftTwips(Bild7, 120);
+}
+
+void Form1::Form_KeyDown(int keyCode, Qt::KeyboardModifiers)
+{
+    const bool enter = keyCode == Qt::Key_Return || keyCode == Qt::Key_Enter;
+    if (enter && isAtLeftTwips(Bild7, 120))
+        Bild7->AddEditorNumber();
+}
+
+void Form1::keepControlsBehindTheEditorOutOfReach()
+{
+    // The open editor covers the window; what lies behind it must take neither clicks nor
+    // the focus.
+    const bool editorOpen = isAtLeftTwips(Bild7, 120);
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child != Bild7)
+            child->setEnabled(!editorOpen);
+    }
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Bild7 && event->type() == QEvent::Move) {
+        keepControlsBehindTheEditorOutOfReach();
+    } else if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        // A key travels from the focused control up to its parents; look at it once, on
+        // its first stop.
+        auto *receiver = static_cast<QWidget *>(watched);
+        QWidget *focus = QApplication::focusWidget();
+        if (receiver->window() == this && (receiver == focus || (!focus && receiver == this))) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            Form_KeyDown(key->key(), key->modifiers());
+        }
+    }
+    return false;
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -9,6 +9,12 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class NumberField;
+class NumberTablePanel;
+class ReadingPanel;
+class WritingPanel;
+class EditorPanel;
+class memo;
+class Form2;
 
 // The main window: the left button column, the score, the number field, the work area
 // with the introduction, and the panels that are moved over them.
@@ -16,13 +22,20 @@ class Form1 : public QWidget
 {
     Q_OBJECT
 
-  public:
+public:
     Form1();
     ~Form1() override;
 
     void Form_Load();
     void BuildNumeralTables();
     void Befehl1_Click();
+    void Befehl2_Click();
+    void Befehl3_Click();
+    void Befehl4_Click();
+    void Befehl24_Click();
+    void Befehl25_Click();
+    void Befehl26_Click();
+    void Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
 
     QPushButton *Befehl1;
     QPushButton *Befehl2;
@@ -41,10 +54,22 @@ class Form1 : public QWidget
     QLabel *Bezeichnung15;
     QLabel *Bezeichnung11;
     std::array<QListWidget *, 4> numeralLists{}; // Liste1 … Liste4
+    NumberTablePanel *Bild3;
+    ReadingPanel *Bild4;
+    WritingPanel *Bild2;
+    EditorPanel *Bild7;
 
-  protected:
+protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
-  private:
+private:
     void createControls();
+    void createPanels();
+    template <typename Game> void openGame(std::unique_ptr<Game> &game);
+    void keepControlsBehindTheEditorOutOfReach();
+
+    // The game windows are created at their first opening and then only hidden and shown.
+    std::unique_ptr<memo> memoWindow;
+    std::unique_ptr<Form2> pairWindow;
 };

@@ -12,7 +12,7 @@ class MessageBoxAnswer : public QObject
 {
     Q_OBJECT
 
-  public:
+public:
     static constexpr const char *Escape = "<Escape>";
 
     explicit MessageBoxAnswer(QString buttonToPress);
@@ -29,13 +29,13 @@ class MessageBoxAnswer : public QObject
     QString defaultButton;
     QString escapeButton;
 
-  private:
+private:
     void poll();
 
     QString buttonToPress;
     int count = 0;
     int timerId = 0;
 
-  protected:
+protected:
     void timerEvent(QTimerEvent *event) override;
 };

@@ -4,9 +4,14 @@ set -u
 export LANG=C.UTF-8
 MAIN_TITLE="Römische Zahlzeichen"
 
+# Failure screenshots stay here for a look after the run.
+ARTIFACTS=${E2E_ARTIFACTS:-/tmp/zahlzeichen-e2e}
+
 fail() {
     echo "FAIL: $*" >&2
-    shot "failure"
+    mkdir -p "$ARTIFACTS"
+    import -window root "$ARTIFACTS/$(basename "$0" .sh)-failure.png" 2>/dev/null
+    echo "screenshot: $ARTIFACTS/$(basename "$0" .sh)-failure.png" >&2
     exit 1
 }
 
@@ -18,17 +23,26 @@ start_app() {
     MAIN=$(wait_window "$MAIN_TITLE") || fail "main window did not appear"
 }
 
-# Prints the newest visible window with exactly this title, other than those given.
-find_window() {
-    local title=$1
+# Prints the newest visible window whose title matches a regular expression, other than
+# the windows given after it.
+find_window_matching() {
+    local pattern=$1
     shift
     local id
-    for id in $(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | sort -rn); do
+    for id in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | sort -rn); do
         case " $* " in *" $id "*) continue ;; esac
         echo "$id"
         return 0
     done
     return 1
+}
+
+# The same for a window with exactly this title.
+find_window() {
+    local title
+    title=$(printf '%s' "$1" | sed 's/[][().*+?^$|\\{}]/\\&/g')
+    shift
+    find_window_matching "^${title}\$" "$@"
 }
 
 wait_window() {
@@ -50,7 +64,7 @@ wait_no_window() {
     return 1
 }
 
-is_shown() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -qx "$2"; }
+is_shown() { find_window "$1" | grep -qx "$2"; }
 
 click() {
     xdotool mousemove --window "$1" "$2" "$3" click 1
@@ -85,4 +99,40 @@ answer_box() {
     sleep 0.3
     wait_no_window "$title" "$@" || fail "message box \"$title\" stayed open"
     echo "$box"
+}
+
+# Places of the main window's controls, in twips of the client area.
+BEENDEN="240 240 1455 495"
+LESEN="240 720 1455 495"
+SCHREIBEN="240 1200 1455 495"
+TABELLE="240 1680 1455 495"
+MEMOSPIEL="240 2160 1455 495"
+PAARSPIEL="240 2640 1455 495"
+EDITOR="240 3120 1455 495"
+
+# Number of distinct colours in a rectangle of a window (x y width height in pixels).
+colours_in() {
+    import -window "$1" -crop "${4}x${5}+${2}+${3}" +repage -format %k info:- 2>/dev/null
+}
+
+# A checksum of a rectangle of a window, to compare what it shows before and after.
+region_sum() {
+    import -window "$1" -crop "${4}x${5}+${2}+${3}" +repage rgb:- 2>/dev/null | md5sum | cut -c1-32
+}
+
+# Presses the mouse on one point and releases it on another, moving in steps in between,
+# as a hand does; the drag starts as soon as the button is down.
+drag() {
+    local win=$1 x1=$2 y1=$3 x2=$4 y2=$5 step
+    xdotool mousemove --window "$win" "$x1" "$y1"
+    sleep 0.1
+    xdotool mousedown 1
+    sleep 0.15
+    for step in 1 2 3 4 5 6 7 8; do
+        xdotool mousemove --window "$win" $((x1 + (x2 - x1) * step / 8)) $((y1 + (y2 - y1) * step / 8))
+        sleep 0.05
+    done
+    sleep 0.1
+    xdotool mouseup 1
+    sleep 0.3
 }

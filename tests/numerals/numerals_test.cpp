@@ -29,7 +29,7 @@ class NumeralsTest : public QObject
 {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void composedNumeralEqualsGreedyRuleForEveryNumber()
     {
         for (int number = 0; number <= 3999; ++number)

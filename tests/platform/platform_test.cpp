@@ -1,4 +1,5 @@
 #include "platform/caption.h"
+#include "platform/lenient_number.h"
 #include "platform/random.h"
 #include "platform/twips.h"
 #include "test_registry.h"
@@ -40,6 +41,35 @@ private Q_SLOTS:
         QCOMPARE(caption(&label), QStringLiteral("\r\nintro\r\n"));
         label.setText(QStringLiteral("plain")); // set around the helper: the label's text wins
         QCOMPARE(caption(&label), QStringLiteral("plain"));
+    }
+
+    void captionNumbersAreReadLenientlyAndRaisedAsPlainDecimal_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("raised");
+        QTest::newRow("zero") << "0" << 0 << "1";
+        QTest::newRow("empty") << "" << 0 << "1";
+        QTest::newRow("leading blanks") << "  41" << 41 << "42";
+        QTest::newRow("digits up to a letter") << "12abc" << 12 << "13";
+        QTest::newRow("no digits") << "abc" << 0 << "1";
+        QTest::newRow("a numeral counts as 0") << "XL" << 0 << "1";
+        QTest::newRow("blanks only") << "   " << 0 << "1";
+        QTest::newRow("minus sign") << "-2" << -2 << "-1";
+        QTest::newRow("largest int stays") << "2147483647" << 2147483647 << "2147483647";
+        QTest::newRow("beyond int stays at its limit")
+            << "99999999999999999999999" << 2147483647 << "2147483647";
+        QTest::newRow("far below int")
+            << "-99999999999999999999" << -2147483647 - 1 << "-2147483647";
+    }
+
+    void captionNumbersAreReadLenientlyAndRaisedAsPlainDecimal()
+    {
+        QFETCH(QString, caption);
+        QFETCH(int, count);
+        QFETCH(QString, raised);
+        QCOMPARE(lenientNumber(caption.toStdString()), count);
+        QCOMPARE(QString::fromStdString(raisedNumber(caption.toStdString())), raised);
     }
 
     void reseedingWithTheSameTimeRepeatsTheDraws()

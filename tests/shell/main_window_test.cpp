@@ -37,7 +37,7 @@ class MainWindowTest : public QObject
                 text("Bezeichnung4")};
     }
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void init()
     {
         Clock::setFixed(QDateTime(QDate(2014, 5, 3), QTime(10, 0)));

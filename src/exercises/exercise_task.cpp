@@ -1,0 +1,13 @@
+#include "exercises/exercise_task.h"
+
+#include "numerals/numerals.h"
+
+ExerciseTask ReadingTask(int number)
+{
+    return {SpaceOut(ComposeNumeral(number)), std::to_string(number)};
+}
+
+ExerciseTask WritingTask(int number)
+{
+    return {SpaceOut(" " + std::to_string(number)), ComposeNumeral(number)};
+}

@@ -1,0 +1,50 @@
+#include "games/pairs/drag_source_label.h"
+
+#include <QCoreApplication>
+#include <QDrag>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+DragSourceLabel::DragSourceLabel(QWidget *parent) : QLabel(parent) {}
+
+QString DragSourceLabel::mimeType()
+{
+    return QStringLiteral("application/x-zahlzeichen-pair-label-%1")
+        .arg(QCoreApplication::applicationPid());
+}
+
+void DragSourceLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QLabel::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    auto *data = new QMimeData;
+    data->setData(mimeType(), objectName().toUtf8());
+    auto *drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->setPixmap(outline());
+    drag->setHotSpot(event->position().toPoint());
+    drag->exec(Qt::MoveAction);
+}
+
+QPixmap DragSourceLabel::outline()
+{
+    // The label's own picture, faint, inside a heavy frame: it reads as the label moving
+    // on desktops that show the pixmap translucent and on those that show it opaque.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap(size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setOpacity(0.6);
+    painter.drawPixmap(0, 0, grab());
+    painter.setOpacity(1.0);
+    QPen pen(QColor(64, 64, 64), 3);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    return pixmap;
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+class DragSourceLabel;
+class DropTargetLabel;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// The pair game: nine numbers in the upper field, their numerals sorted in the lower box;
+// the learner drags each numeral onto its number. A round lives entirely in the controls.
+class Form2 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The main window is only shown again when the learner leaves the game.
+    explicit Form2(QWidget *mainWindow);
+
+    void Form_Load();
+    // Run by the main window each time it opens the game, before showing it.
+    void Form_Activate();
+
+    void Befehl1_Click();
+    void Befehl2_Click();
+    void Befehl3_Click();
+
+    void Bezeichnung1_DragDrop(QWidget *source);
+    void Bezeichnung2_DragDrop(QWidget *source);
+    void Bezeichnung3_DragDrop(QWidget *source);
+    void Bezeichnung4_DragDrop(QWidget *source);
+    void Bezeichnung5_DragDrop(QWidget *source);
+    void Bezeichnung6_DragDrop(QWidget *source);
+    void Bezeichnung7_DragDrop(QWidget *source);
+    void Bezeichnung8_DragDrop(QWidget *source);
+    void Bezeichnung9_DragDrop(QWidget *source);
+
+    void SetUpRound();
+    void FinishRound();
+
+protected:
+    // Closing through the frame is leaving the game, without asking.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    QPushButton *createButton(const char *name, const char *text, int top);
+    QFrame *createField(const char *name, int top, const QColor &fill);
+    void setUpGameLabel(QLabel *label, int number, int top);
+    QListWidget *createStore(const char *name, int top);
+
+    void dropOn(int target, QWidget *source);
+    void leaveGame();
+
+    QPointer<QWidget> mainWindow;
+
+    QPushButton *Befehl1 = nullptr;
+    QPushButton *Befehl2 = nullptr;
+    QPushButton *Befehl3 = nullptr;
+    QFrame *Figur1 = nullptr;
+    QFrame *Figur2 = nullptr;
+    // Bezeichnung1 ... Bezeichnung9: the numbers, drop targets.
+    std::array<DropTargetLabel *, 9> numberLabels{};
+    // Bezeichnung10 ... Bezeichnung18: the numerals, drag sources.
+    std::array<DragSourceLabel *, 9> numeralLabels{};
+    // The count of correct drops in this round, as decimal text.
+    QLabel *Bezeichnung19 = nullptr;
+    // Number captions and numerals in the order drawn, and the numerals sorted.
+    QListWidget *Liste1 = nullptr;
+    QListWidget *Liste2 = nullptr;
+    QListWidget *Liste3 = nullptr;
+};

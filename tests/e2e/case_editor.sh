@@ -1,0 +1,18 @@
+# A teacher builds a solution sheet with mouse and keyboard and copies it: the clipboard
+# holds exactly its bytes.
+. "$E2E_DIR/lib.sh"
+start_app
+click_twips "$MAIN" $EDITOR
+# The editor panel lies at 120, 120; Text3 and "Kopieren" inside it.
+click_twips "$MAIN" $((120 + 120)) $((120 + 4680)) 1335 375
+xdotool type --delay 50 "7"
+xdotool key Return
+xdotool type --delay 50 "x1994"   # the letter is dropped by the entry
+xdotool key KP_Enter
+sleep 0.3
+click_twips "$MAIN" $((120 + 120)) $((120 + 2880)) 1335 375
+answer_box "Kopieren (in CourierNew)" OK "$MAIN" >/dev/null
+expected="20 20 20 37 20 3d 20 56 49 49 0d 0a 31 39 39 34 20 3d 20 4d 43 4d 58 43 49 56 0d 0a"
+actual=$(xclip -o -selection clipboard | od -An -tx1 | tr -s ' \n' ' ' | sed 's/^ //; s/ $//')
+[ "$actual" = "$expected" ] || fail "clipboard holds: $actual"
+echo ok

@@ -1,0 +1,54 @@
+"""Plays a whole round of the pair game with real mouse drags, finding pairs by trying.
+
+A right drop empties its lower label; a wrong drop must change no pixel of the board.
+Prints the id of the completion message box. Usage: play_pairs.py PAIR_WINDOW_ID
+"""
+import sys
+
+from screen import Picture, drag, twips_centre, windows_named
+
+GAME = sys.argv[1]
+COLUMNS = (1800, 4560, 7320)
+
+
+def label_rect(n):
+    """Left, top, width, height in pixels of label n (1-9 upper field, 10-18 lower box)."""
+    index = (n - 1) % 9
+    top = (360, 1320, 2280)[index // 3] if n <= 9 else (3480, 4440, 5400)[index // 3]
+    return (COLUMNS[index % 3] // 15, top // 15, 2655 // 15, 855 // 15)
+
+
+def centre(n):
+    left, top, width, height = label_rect(n)
+    return (left + width // 2, top + height // 2)
+
+
+def is_empty(picture, n):
+    left, top, width, height = label_rect(n)
+    return picture.is_plain(left + 4, top + 4, width - 8, height - 8)
+
+
+def message_box():
+    boxes = windows_named("^Tavlo-Paarspiel$", exclude=(GAME,))
+    return boxes[0] if boxes else None
+
+
+before = Picture(GAME)
+if any(is_empty(before, n) for n in range(10, 19)):
+    sys.exit("a lower label is empty at the start of a round")
+for source in range(10, 19):
+    for target in range(1, 10):
+        drag(GAME, centre(source), centre(target))
+        box = message_box()
+        if box:
+            print(box)
+            sys.exit(0)
+        after = Picture(GAME)
+        if is_empty(after, source):
+            before = after
+            break
+        if after.pixels != before.pixels:
+            sys.exit(f"a wrong drop of {source} on {target} changed the board")
+    else:
+        sys.exit(f"no number took label {source}")
+sys.exit("nine right drops brought no message")
