@@ -9,5 +9,5 @@ ExerciseTask ReadingTask(int number)
 
 ExerciseTask WritingTask(int number)
 {
-    return {SpaceOut(" " + std::to_string(number)), ComposeNumeral(number)};
+    return {SpaceOutNumber(number), ComposeNumeral(number)};
 }

@@ -40,6 +40,13 @@ std::string SpaceOut(std::string_view text)
     return spaced;
 }
 
+std::string SpaceOutNumber(int number)
+{
+    std::string digits(1, ' ');
+    digits += std::to_string(number);
+    return SpaceOut(digits);
+}
+
 std::string IntroductionText()
 {
     static constexpr std::string_view lineBreak = "\r\n";

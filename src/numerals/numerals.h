@@ -28,5 +28,9 @@ std::string ComposeNumeral(int number);
 // The display form: one space, then every character followed by one space.
 std::string SpaceOut(std::string_view text);
 
+// The display form of a number: SpaceOut of its decimal digits with one space in front,
+// so three spaces, then each digit followed by a space ("   7 ", "   1 9 9 4 ").
+std::string SpaceOutNumber(int number);
+
 // The greeting shown in the work area until the first exercise, with CR LF line breaks.
 std::string IntroductionText();

@@ -7,30 +7,14 @@
 #include <algorithm>
 #include <vector>
 
-// The decimal text of a number with one space in front, which both forms start from.
-static std::string spacedDigits(int number)
-{
-    return " " + std::to_string(number);
-}
-
-std::string numberCaption(int number)
-{
-    return SpaceOut(spacedDigits(number));
-}
-
-std::string pairNumeral(int number)
-{
-    return ComposePadded(PadNumber(spacedDigits(number)));
-}
-
 PairRound drawPairRound(RandomSource &random)
 {
     PairRound round;
     std::vector<std::string> sorted;
     for (std::size_t index = 0; index < PairRound::Size; ++index) {
         const int number = random.between(1, 3999);
-        round.numberCaptions[index] = numberCaption(number);
-        round.numerals[index] = pairNumeral(number);
+        round.numberCaptions[index] = SpaceOutNumber(number);
+        round.numerals[index] = ComposeNumeral(number);
         const std::size_t place = sortedPlace(sorted, round.numerals[index]);
         sorted.insert(sorted.begin() + static_cast<std::ptrdiff_t>(place), round.numerals[index]);
     }

@@ -18,12 +18,5 @@ struct PairRound {
     std::array<std::string, Size> sortedNumerals;
 };
 
-// The caption of a number: three spaces, then every digit followed by one space
-// (7 gives "   7 ", 1234 gives "   1 2 3 4 ").
-std::string numberCaption(int number);
-
-// The numeral of a drawn number, composed through the numeral tables.
-std::string pairNumeral(int number);
-
 // Draws nine numbers from 1 to 3999, independently, so a number may come twice.
 PairRound drawPairRound(RandomSource &random);

@@ -3,6 +3,7 @@
 #include "games/pairs/numeral_order.h"
 #include "games/pairs/pair_round.h"
 #include "message_box_answer.h"
+#include "numerals/numerals.h"
 #include "platform/caption.h"
 #include "platform/clock.h"
 #include "platform/random.h"
@@ -83,8 +84,8 @@ void layBoard(Form2 &form, const std::array<int, 9> &numbers)
     PairRound round;
     std::vector<std::string> sorted;
     for (std::size_t index = 0; index < numbers.size(); ++index) {
-        round.numberCaptions[index] = numberCaption(numbers[index]);
-        round.numerals[index] = pairNumeral(numbers[index]);
+        round.numberCaptions[index] = SpaceOutNumber(numbers[index]);
+        round.numerals[index] = ComposeNumeral(numbers[index]);
         sorted.insert(sorted.begin() +
                           static_cast<std::ptrdiff_t>(sortedPlace(sorted, round.numerals[index])),
                       round.numerals[index]);

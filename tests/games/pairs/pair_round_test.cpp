@@ -1,5 +1,6 @@
 #include "games/pairs/numeral_order.h"
 #include "games/pairs/pair_round.h"
+#include "numerals/numerals.h"
 #include "platform/random.h"
 #include "test_registry.h"
 
@@ -49,8 +50,8 @@ private Q_SLOTS:
         QFETCH(int, number);
         QFETCH(QString, caption);
         QFETCH(QString, numeral);
-        QCOMPARE(QString::fromStdString(numberCaption(number)), caption);
-        QCOMPARE(QString::fromStdString(pairNumeral(number)), numeral);
+        QCOMPARE(QString::fromStdString(SpaceOutNumber(number)), caption);
+        QCOMPARE(QString::fromStdString(ComposeNumeral(number)), numeral);
     }
 
     void numeralOrderRanksLettersByCharacterCodeAndPrefixesFirst_data()
@@ -101,8 +102,8 @@ private Q_SLOTS:
         std::vector<std::string> drawn;
         for (std::size_t index = 0; index < PairRound::Size; ++index) {
             const int number = twin.between(1, 3999);
-            QCOMPARE(round.numberCaptions[index], numberCaption(number));
-            QCOMPARE(round.numerals[index], pairNumeral(number));
+            QCOMPARE(round.numberCaptions[index], SpaceOutNumber(number));
+            QCOMPARE(round.numerals[index], ComposeNumeral(number));
             drawn.push_back(round.numerals[index]);
         }
         QCOMPARE(source.between(1, 3999), twin.between(1, 3999));
