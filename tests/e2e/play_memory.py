@@ -1,13 +1,15 @@
 """Plays a whole memory game with mouse clicks alone, finding pairs by trying.
 
 A found pair turns white at once; that is all it looks at. Prints "done" when no card in
-play is left. Usage: play_memory.py MEMO_WINDOW_ID
+play is left, or when the given number of pairs is found.
+Usage: play_memory.py MEMO_WINDOW_ID [PAIRS]
 """
 import sys
 
 from screen import Picture, click
 
 MEMO = sys.argv[1]
+PAIRS = int(sys.argv[2]) if len(sys.argv) > 2 else 9
 
 
 def card_corner(n):
@@ -46,6 +48,6 @@ for first in range(1, 19):
         click(MEMO, *card_centre(first))  # turns the two back and this one up again
     else:
         sys.exit(f"no partner for card {first}")
-    if len(found) == 18:
+    if len(found) == 2 * PAIRS:
         print("done")
         sys.exit(0)

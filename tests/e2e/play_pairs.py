@@ -1,13 +1,15 @@
 """Plays a whole round of the pair game with real mouse drags, finding pairs by trying.
 
 A right drop empties its lower label; a wrong drop must change no pixel of the board.
-Prints the id of the completion message box. Usage: play_pairs.py PAIR_WINDOW_ID
+Prints the id of the completion message box, or "done" after the given number of right
+drops. Usage: play_pairs.py PAIR_WINDOW_ID [RIGHT_DROPS]
 """
 import sys
 
 from screen import Picture, drag, twips_centre, windows_named
 
 GAME = sys.argv[1]
+RIGHT_DROPS = int(sys.argv[2]) if len(sys.argv) > 2 else 9
 COLUMNS = (1800, 4560, 7320)
 
 
@@ -51,4 +53,7 @@ for source in range(10, 19):
             sys.exit(f"a wrong drop of {source} on {target} changed the board")
     else:
         sys.exit(f"no number took label {source}")
+    if source - 9 == RIGHT_DROPS:
+        print("done")
+        sys.exit(0)
 sys.exit("nine right drops brought no message")
