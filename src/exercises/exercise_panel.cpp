@@ -9,6 +9,8 @@
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
 #include "platform/random.h"
+#include "platform/spoken_name.h"
+#include "platform/spoken_words.h"
 #include "platform/twips.h"
 
 #include <QLabel>
@@ -51,6 +53,7 @@ PictureBox *ExercisePanel::addTablet(const char *name)
     auto *tablet = new PictureBox(QStringLiteral("tablet.svg"), panelColour, this);
     tablet->setObjectName(QString::fromLatin1(name));
     tablet->setGeometry(twipsRect(240, 600, 1335, 1215));
+    tablet->setAccessibleName(QStringLiteral("Tafel mit den Zahlzeichen I, II, III und IV"));
     return tablet;
 }
 
@@ -63,6 +66,13 @@ QLabel *ExercisePanel::addTaskLabel(const char *name, const QRect &geometry)
     taskLabel->setAlignment(Qt::AlignCenter);
     taskLabel->setFont(sansFont(18));
     setBackground(taskLabel, labelColour);
+    // Spoken as what it is; a numeral letter by letter, so that no speech synthesizer reads
+    // out the number the learner is to find.
+    QLabel *task = taskLabel;
+    setSpokenName(task, [task] {
+        const QString value = QString::fromStdString(SpokenValue(task->text().toStdString()));
+        return value.isEmpty() ? QStringLiteral("Aufgabe") : QStringLiteral("Aufgabe: ") + value;
+    });
     return taskLabel;
 }
 
@@ -79,6 +89,7 @@ QLineEdit *ExercisePanel::addAnswerBox(const char *name, const QRect &geometry)
     answerBox->setFocusPolicy(Qt::NoFocus);
     answerBox->setContextMenuPolicy(Qt::NoContextMenu);
     answerBox->setAttribute(Qt::WA_TransparentForMouseEvents);
+    answerBox->setAccessibleName(QStringLiteral("Deine Antwort"));
     return answerBox;
 }
 
@@ -149,19 +160,6 @@ void ExercisePanel::checkAnswer()
     }
     if (static_cast<std::size_t>(answer.size()) > LongestAnswer)
         clearAnswer();
-}
-
-void ExercisePanel::moveEvent(QMoveEvent *event)
-{
-    QWidget::moveEvent(event);
-    // Out of sight the keys would still take the focus by Tab and answer a task nobody
-    // sees; only a panel in its parent's client area lets them have it.
-    const bool inSight = parentWidget() && parentWidget()->rect().intersects(geometry());
-    for (QPushButton *button : findChildren<QPushButton *>()) {
-        button->setFocusPolicy(inSight ? Qt::StrongFocus : Qt::NoFocus);
-        if (!inSight)
-            button->clearFocus();
-    }
 }
 
 void ExercisePanel::raiseCounter(QLabel *counter)

@@ -50,8 +50,6 @@ protected:
     // The panel's own new task, drawn after a right answer.
     virtual void startNewTask() = 0;
 
-    void moveEvent(QMoveEvent *event) override;
-
 private:
     QPushButton *makeKey(const char *name, const char *caption, const QRect &geometry);
     void raiseCounter(QLabel *counter);

@@ -4,6 +4,8 @@
 #include "platform/colours.h"
 #include "platform/fonts.h"
 #include "platform/outline.h"
+#include "platform/spoken_name.h"
+#include "platform/spoken_words.h"
 #include "platform/twips.h"
 
 #include <QFrame>
@@ -17,11 +19,14 @@ struct Place {
     int labelLeft;
     int sliderLeft;
     int maximum;
+    const char *spokenName;
 };
 
 // Thousands, hundreds, tens, ones, left to right.
-constexpr std::array<Place, 4> places = {
-    {{3600, 3240, 3}, {5040, 4680, 9}, {6480, 6120, 9}, {7920, 7560, 9}}};
+constexpr std::array<Place, 4> places = {{{3600, 3240, 3, "Tausender"},
+                                          {5040, 4680, 9, "Hunderter"},
+                                          {6480, 6120, 9, "Zehner"},
+                                          {7920, 7560, 9, "Einer"}}};
 
 } // namespace
 
@@ -35,6 +40,12 @@ NumberField::NumberField(QWidget *window) : QObject(window)
     feld1->setFont(wideFont(24));
     setBackground(feld1, QColor(255, 255, 192));
     setForeground(feld1, QColor(0, 0, 128));
+    QLabel *field = feld1;
+    setSpokenName(field, [field] {
+        const std::string numeral = PlainWords(field->text().toStdString());
+        const QString spelled = QString::fromStdString(SpelledNumeral(numeral));
+        return (QStringLiteral("Römische Zahl ") + spelled).trimmed();
+    });
 
     Figur1 = outlineShape(window, "Figur1", twipsRect(2160, 1080, 7815, 1455));
     Figur2 = outlineShape(window, "Figur2", twipsRect(3240, 1320, 5655, 495));
@@ -55,6 +66,9 @@ NumberField::NumberField(QWidget *window) : QObject(window)
         digit->setAlignment(Qt::AlignCenter);
         digit->setFont(sansFont(24));
         setBackground(digit, QColor(128, 255, 255));
+        const QString placeName = QString::fromLatin1(places[i].spokenName);
+        setSpokenName(
+            digit, [digit, placeName] { return placeName + QStringLiteral(": ") + digit->text(); });
         digitLabels[i] = digit;
 
         auto *slider = new QScrollBar(Qt::Horizontal, window);
@@ -63,6 +77,7 @@ NumberField::NumberField(QWidget *window) : QObject(window)
         slider->setRange(0, places[i].maximum);
         slider->setSingleStep(1);
         slider->setPageStep(1);
+        slider->setAccessibleName(placeName);
         connect(slider, &QScrollBar::valueChanged, this, changeHandlers[i]);
         connect(slider, &QScrollBar::sliderMoved, this, scrollHandlers[i]);
         sliders[i] = slider;

@@ -10,6 +10,7 @@
 ReadingPanel::ReadingPanel(QLabel *rightCounter, QLabel *wrongCounter, QWidget *parent)
     : ExercisePanel("Bild4", rightCounter, wrongCounter, parent)
 {
+    setAccessibleName(QStringLiteral("Leseübung"));
     Bezeichnung8 = addHeading("Bezeichnung8",
                               QStringLiteral("Schreibe die deutsche Zahl mit Hilfe der Tafeln:"));
     Bild5 = addTablet("Bild5");
@@ -40,6 +41,9 @@ ReadingPanel::ReadingPanel(QLabel *rightCounter, QLabel *wrongCounter, QWidget *
         addKey("Befehl22", "9", twipsRect(7200, 2400, 495, 735), &ReadingPanel::Befehl22_Click);
     Befehl23 =
         addKey("Befehl23", "0", twipsRect(1800, 2400, 495, 735), &ReadingPanel::Befehl23_Click);
+    // Tab follows the keys as they stand, "0" first.
+    setTabOrder(Befehl13, Befehl23);
+    setTabOrder(Befehl23, Befehl14);
 
     connect(Text2, &QLineEdit::textChanged, this, &ReadingPanel::Text2_Change);
 }

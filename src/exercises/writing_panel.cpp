@@ -10,6 +10,7 @@
 WritingPanel::WritingPanel(QLabel *rightCounter, QLabel *wrongCounter, QWidget *parent)
     : ExercisePanel("Bild2", rightCounter, wrongCounter, parent)
 {
+    setAccessibleName(QStringLiteral("Schreibübung"));
     Bezeichnung5 = addHeading("Bezeichnung5",
                               QStringLiteral("Schreibe die römische Zahl mit Hilfe der Tafeln:"));
     Bild1 = addTablet("Bild1");

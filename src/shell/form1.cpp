@@ -14,6 +14,7 @@
 #include "platform/message_box.h"
 #include "platform/outline.h"
 #include "platform/picture_box.h"
+#include "platform/spoken_name.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
 #include "worksheets/editor_panel.h"
@@ -37,6 +38,7 @@ QPushButton *columnButton(QWidget *window, const char *name, const QString &text
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(twipsRect(240, top, 1455, 495));
     button->setFont(sansFont(9.75));
+    speakPlainWords(button);
     return button;
 }
 
@@ -82,6 +84,7 @@ void Form1::createControls()
     Bild6 = new PictureBox(QStringLiteral("column.svg"), windowColour, this);
     Bild6->setObjectName(QStringLiteral("Bild6"));
     Bild6->setGeometry(twipsRect(360, 3960, 1215, 1215));
+    Bild6->setAccessibleName(QStringLiteral("Bild einer römischen Säule"));
 
     Bezeichnung13 = label(this, "Bezeichnung13", QStringLiteral("richtig  falsch"),
                           twipsRect(240, 5400, 1455, 255));
@@ -93,6 +96,11 @@ void Form1::createControls()
     Bezeichnung14 =
         label(this, "Bezeichnung14", QStringLiteral("0"), twipsRect(1080, 5760, 615, 255));
     Bezeichnung14->setAlignment(Qt::AlignCenter);
+    // A bare "3" says nothing to the ear; the score says what it counts.
+    setSpokenName(Bezeichnung12,
+                  [this] { return QStringLiteral("Richtig: ") + Bezeichnung12->text(); });
+    setSpokenName(Bezeichnung14,
+                  [this] { return QStringLiteral("Falsch: ") + Bezeichnung14->text(); });
 
     numberField = new NumberField(this);
 
@@ -126,7 +134,9 @@ void Form1::createPanels()
     Bild4 = new ReadingPanel(Bezeichnung12, Bezeichnung14, this);
     Bild2 = new WritingPanel(Bezeichnung12, Bezeichnung14, this);
     Bild7 = new EditorPanel(this);
-    Bild7->installEventFilter(this);
+    for (QWidget *panel : panels())
+        panel->installEventFilter(this);
+    keepHiddenControlsOutOfReach();
 
     connect(Befehl2, &QPushButton::clicked, this, &Form1::Befehl2_Click);
     connect(Befehl3, &QPushButton::clicked, this, &Form1::Befehl3_Click);
@@ -217,6 +227,7 @@ void Form1::Befehl25_Click()
 
 void Form1::Befehl26_Click()
 {
+    focusBeforeEditor = focusWidget();
     setLeftTwips(Bild7, 120);
 }
 
@@ -227,21 +238,49 @@ void Form1::Form_KeyDown(int keyCode, Qt::KeyboardModifiers)
         Bild7->AddEditorNumber();
 }
 
-void Form1::keepControlsBehindTheEditorOutOfReach()
+QList<QWidget *> Form1::panels() const
 {
-    // The open editor covers the window; what lies behind it must take neither clicks nor
-    // the focus.
-    const bool editorOpen = isAtLeftTwips(Bild7, 120);
-    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (child != Bild7)
-            child->setEnabled(!editorOpen);
+    return {Bild3, Bild4, Bild2, Bild7};
+}
+
+// Out of sight is out of reach: a panel outside the client area, and every control that a
+// panel in sight lies in front of (the number field under the table, the whole window under
+// the editor), takes neither the focus nor clicks. Panels are shown and put away only by
+// moving them, so this runs after every move of one.
+void Form1::keepHiddenControlsOutOfReach()
+{
+    const QObjectList &backToFront = children();
+    const QList<QWidget *> movingPanels = panels();
+    QList<QWidget *> inReach;
+    QList<QWidget *> outOfReach;
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (control->isHidden())
+            continue;
+        bool reachable = rect().intersects(control->geometry());
+        for (QWidget *panel : movingPanels) {
+            const bool inFront = backToFront.indexOf(panel) > backToFront.indexOf(control);
+            if (inFront && rect().intersects(panel->geometry()) &&
+                panel->geometry().intersects(control->geometry()))
+                reachable = false;
+        }
+        (reachable ? inReach : outOfReach).append(control);
     }
+    // What comes into reach first: a key that goes out of reach with the focus hands it on
+    // to the next one in reach (opening the editor from the keyboard lands in the editor).
+    for (QWidget *control : inReach)
+        control->setEnabled(true);
+    for (QWidget *control : outOfReach)
+        control->setEnabled(false);
+    // Closing the editor takes the focus with it; it goes back to where it was before.
+    if (!focusWidget() && focusBeforeEditor && focusBeforeEditor->isEnabled())
+        focusBeforeEditor->setFocus(Qt::OtherFocusReason);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Bild7 && event->type() == QEvent::Move) {
-        keepControlsBehindTheEditorOutOfReach();
+    if (event->type() == QEvent::Move && watched->isWidgetType() &&
+        panels().contains(static_cast<QWidget *>(watched))) {
+        keepHiddenControlsOutOfReach();
     } else if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         // A key travels from the focused control up to its parents; look at it once, on
         // its first stop.

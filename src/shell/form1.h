@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -67,9 +68,12 @@ private:
     void createControls();
     void createPanels();
     template <typename Game> void openGame(std::unique_ptr<Game> &game);
-    void keepControlsBehindTheEditorOutOfReach();
+    QList<QWidget *> panels() const;
+    void keepHiddenControlsOutOfReach();
 
     // The game windows are created at their first opening and then only hidden and shown.
     std::unique_ptr<memo> memoWindow;
     std::unique_ptr<Form2> pairWindow;
+    // Where the focus was when the editor was opened, to go back to when it closes.
+    QPointer<QWidget> focusBeforeEditor;
 };

@@ -86,6 +86,7 @@ EditorPanel::EditorPanel(QWidget *parent) : QWidget(parent)
     setBackground(this, PanelBlue);
     // The main window's default font, so the buttons look alike wherever the panel sits.
     setFont(sansFont(8.25));
+    setAccessibleName(QStringLiteral("Arbeitsblatt-Editor"));
 
     Befehl27 =
         button(this, "Befehl27", QStringLiteral("Abbrechen"), 360, &EditorPanel::Befehl27_Click);
@@ -103,6 +104,7 @@ EditorPanel::EditorPanel(QWidget *parent) : QWidget(parent)
     Bild8 = new PictureBox(QStringLiteral("column.svg"), PanelBlue, this);
     Bild8->setObjectName(QStringLiteral("Bild8"));
     Bild8->setGeometry(twipsRect(240, 3360, 1095, 975));
+    Bild8->setAccessibleName(QStringLiteral("Bild einer römischen Säule"));
 
     Bezeichnung19 = heading(this, "Bezeichnung19", QStringLiteral("Zahl eingeben:"),
                             twipsRect(120, 4440, 1335, 255));
@@ -112,6 +114,7 @@ EditorPanel::EditorPanel(QWidget *parent) : QWidget(parent)
     Text3->setGeometry(twipsRect(120, 4680, 1335, 375));
     Text3->setFont(sansFont(9.75));
     setBackground(Text3, QColor(128, 255, 255));
+    Text3->setAccessibleName(QStringLiteral("Zahl eingeben"));
     connect(Text3, &QLineEdit::textChanged, this, &EditorPanel::Text3_Change);
 
     Befehl29 =
@@ -129,8 +132,14 @@ EditorPanel::EditorPanel(QWidget *parent) : QWidget(parent)
         label->setFont(sansFont(9.75));
 
     Liste5 = list(this, "Liste5", 1680, 1935, QColor(192, 255, 255));
+    // Every line is a padded number, four characters of a fixed-pitch font: with one size for
+    // all, adding a number does not measure all the others again.
+    Liste5->setUniformItemSizes(true);
     Liste6 = list(this, "Liste6", 3720, 1935, QColor(128, 255, 255));
     Liste7 = list(this, "Liste7", 5760, 4095, QColor(0, 255, 255));
+    Liste5->setAccessibleName(QStringLiteral("Deutsche Zahlen"));
+    Liste6->setAccessibleName(QStringLiteral("Römische Zahlen"));
+    Liste7->setAccessibleName(QStringLiteral("Arbeitsblatt"));
 }
 
 void EditorPanel::Befehl27_Click()

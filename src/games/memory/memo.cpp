@@ -10,6 +10,8 @@
 #include "platform/lenient_number.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
+#include "platform/spoken_name.h"
+#include "platform/spoken_words.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
 
@@ -49,6 +51,20 @@ void setSingleLineBorder(QLabel *label)
 {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(1);
+}
+
+// What a screen reader says for card n: its value only while the eye sees it too. A face-down
+// card has no caption; a found card keeps its caption, white on white, and shows nothing.
+QString spokenCard(int n, const QLabel *card)
+{
+    const QString face = caption(card);
+    const QString number = QStringLiteral("Karte %1").arg(n);
+    if (face.isEmpty())
+        return number + QStringLiteral(", verdeckt");
+    if (background(card) == paletteColour(cardFound))
+        return number + QStringLiteral(", gefunden");
+    const QString value = face.section(QLatin1Char('\r'), 0, 0);
+    return number + QStringLiteral(": ") + QString::fromStdString(SpokenValue(value.toStdString()));
 }
 
 void fillNumeralList(QListWidget *list, const std::array<std::string_view, 10> &table)
@@ -96,6 +112,10 @@ void memo::createControls()
         connect(button, &QPushButton::clicked, this, buttons[i].second);
         *buttons[i].first = button;
     }
+    // The level buttons' letters spoken as the levels they choose.
+    Befehl2->setAccessibleName(QStringLiteral("Einer"));
+    Befehl3->setAccessibleName(QStringLiteral("Zehner"));
+    Befehl4->setAccessibleName(QStringLiteral("Hunderter"));
 
     Bezeichnung19 = new QLabel(this);
     Bezeichnung19->setObjectName(QStringLiteral("Bezeichnung19"));
@@ -131,6 +151,7 @@ void memo::createControls()
         setForeground(card, Qt::white);
         connect(card, &ClickableLabel::clicked, this,
                 cardHandlers.at(static_cast<std::size_t>(n - 1)));
+        setSpokenName(card, [n, card] { return spokenCard(n, card); });
         cards.at(static_cast<std::size_t>(n - 1)) = card;
     }
 

@@ -11,10 +11,13 @@
 #include "platform/lenient_number.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
+#include "platform/spoken_name.h"
+#include "platform/spoken_words.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -26,6 +29,22 @@ static const QString Title = QStringLiteral("Tavlo-Paarspiel");
 static constexpr std::array<int, 3> LabelLefts = {1800, 4560, 7320};
 static constexpr std::array<int, 3> NumberTops = {360, 1320, 2280};
 static constexpr std::array<int, 3> NumeralTops = {3480, 4440, 5400};
+// The game labels' font, and the least a crowded number label may step down to.
+static constexpr qreal NumberPointSize = 13.5;
+static constexpr qreal SmallestNumberPointSize = 9.75;
+
+// What a screen reader says for a game label: each line of its caption as what it is, the
+// number first and then the numerals it has received; an emptied label as empty.
+static QString spokenGameLabel(const QLabel *label)
+{
+    QStringList spoken;
+    for (const QString &line : caption(label).split(QLatin1Char('\r'))) {
+        const std::string value = SpokenValue(line.toStdString());
+        if (!value.empty())
+            spoken << QString::fromStdString(value);
+    }
+    return spoken.isEmpty() ? QStringLiteral("Leeres Feld") : spoken.join(QStringLiteral(", "));
+}
 
 Form2::Form2(QWidget *mainWindow) : QWidget(nullptr), mainWindow(mainWindow)
 {
@@ -91,6 +110,7 @@ QPushButton *Form2::createButton(const char *name, const char *text, int top)
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(twipsRect(120, top, 1455, 495));
     button->setFont(sansFont(9.75));
+    speakPlainWords(button);
     return button;
 }
 
@@ -111,8 +131,26 @@ void Form2::setUpGameLabel(QLabel *label, int number, int top)
     label->setGeometry(twipsRect(LabelLefts[static_cast<std::size_t>(column)], top, 2655, 855));
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(sansFont(13.5));
+    label->setFont(sansFont(NumberPointSize));
     setBackground(label, QColor(192, 255, 255));
+    setSpokenName(label, [label] { return spokenGameLabel(label); });
+}
+
+// The labels are laid out for a number and its numeral. A number drawn twice in a round can
+// take its numeral twice; the three lines are more than the label's height, so that label
+// alone steps its font down until they fit, and is back at its own size in the next round.
+void Form2::setNumberCaption(QLabel *label, const QString &text)
+{
+    setCaption(label, text);
+    QFont font = sansFont(NumberPointSize);
+    const QRect room = label->contentsRect();
+    for (qreal size = NumberPointSize; size >= SmallestNumberPointSize; size -= 0.75) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font, label);
+        if (room.contains(metrics.boundingRect(room, Qt::AlignCenter, label->text())))
+            break;
+    }
+    label->setFont(font);
 }
 
 QListWidget *Form2::createStore(const char *name, int top)
@@ -159,7 +197,7 @@ void Form2::SetUpRound()
         insertSorted(Liste3, numeral);
     }
     for (std::size_t index = 0; index < numberLabels.size(); ++index)
-        setCaption(numberLabels[index], Liste1->item(static_cast<int>(index))->text());
+        setNumberCaption(numberLabels[index], Liste1->item(static_cast<int>(index))->text());
     for (std::size_t index = 0; index < numeralLabels.size(); ++index)
         setCaption(numeralLabels[index], Liste3->item(static_cast<int>(index))->text());
     setCaption(Bezeichnung19, QStringLiteral("0"));
@@ -174,7 +212,7 @@ void Form2::dropOn(int target, QWidget *source)
         const QString numeral = caption(sourceLabel);
         if (answer && answer->text() == numeral) {
             QLabel *targetLabel = numberLabels[static_cast<std::size_t>(target - 1)];
-            setCaption(targetLabel, caption(targetLabel) + QLatin1Char('\r') + numeral);
+            setNumberCaption(targetLabel, caption(targetLabel) + QLatin1Char('\r') + numeral);
             setCaption(sourceLabel, QString());
             setCaption(Bezeichnung19,
                        QString::fromStdString(raisedNumber(caption(Bezeichnung19).toStdString())));

@@ -53,6 +53,7 @@ private:
     void setUpGameLabel(QLabel *label, int number, int top);
     QListWidget *createStore(const char *name, int top);
 
+    void setNumberCaption(QLabel *label, const QString &text);
     void dropOn(int target, QWidget *source);
     void leaveGame();
 

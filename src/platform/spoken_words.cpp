@@ -1,0 +1,72 @@
+#include "platform/spoken_words.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace
+{
+
+std::vector<std::string_view> wordsOf(std::string_view text)
+{
+    std::vector<std::string_view> words;
+    std::size_t at = 0;
+    while ((at = text.find_first_not_of(' ', at)) != std::string_view::npos) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        words.push_back(text.substr(at, end - at));
+        at = end;
+    }
+    return words;
+}
+
+// One character, however many bytes UTF-8 gives it: a lead byte and its continuation bytes.
+bool isOneCharacter(std::string_view word)
+{
+    return !word.empty() && std::all_of(word.begin() + 1, word.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+    });
+}
+
+std::string joined(const std::vector<std::string_view> &words, std::string_view separator)
+{
+    std::string text;
+    for (std::string_view word : words) {
+        if (!text.empty())
+            text += separator;
+        text += word;
+    }
+    return text;
+}
+
+} // namespace
+
+std::string PlainWords(std::string_view caption)
+{
+    const std::vector<std::string_view> words = wordsOf(caption);
+    const bool spacedOut =
+        words.size() > 1 && std::all_of(words.begin(), words.end(), isOneCharacter);
+    return joined(words, spacedOut ? "" : " ");
+}
+
+std::string SpelledNumeral(std::string_view numeral)
+{
+    std::string spelled;
+    for (char letter : numeral) {
+        if (letter == ' ')
+            continue;
+        if (!spelled.empty())
+            spelled += ' ';
+        spelled += letter;
+    }
+    return spelled;
+}
+
+std::string SpokenValue(std::string_view caption)
+{
+    const std::string plain = PlainWords(caption);
+    if (plain.empty())
+        return {};
+    const bool digits = std::all_of(plain.begin(), plain.end(), [](char character) {
+        return character >= '0' && character <= '9';
+    });
+    return digits ? "Zahl " + plain : "Römische Zahl " + SpelledNumeral(plain);
+}
