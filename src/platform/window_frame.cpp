@@ -15,6 +15,13 @@ void setUpFixedWindow(QWidget *window, QSize clientSize, const QString &title)
     window->setWindowIcon(windowIcon());
 }
 
+void showAndActivate(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void centreOnScreen(QWidget *window)
 {
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();

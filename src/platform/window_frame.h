@@ -8,5 +8,8 @@ class QWidget;
 // or maximise button, the program's icon and the given title.
 void setUpFixedWindow(QWidget *window, QSize clientSize, const QString &title);
 
+// Shows a window of the program and makes it the one the learner works in.
+void showAndActivate(QWidget *window);
+
 // Left = (screen width - window width) / 2, Top likewise, measured with the frame.
 void centreOnScreen(QWidget *window);

@@ -210,9 +210,7 @@ template <typename Game> void Form1::openGame(std::unique_ptr<Game> &game)
     // Activation is run here, where the main window shows the game, and nowhere else: a
     // game's own message box closing or a return from another program must not reset it.
     game->Form_Activate();
-    game->show();
-    game->raise();
-    game->activateWindow();
+    showAndActivate(game.get());
 }
 
 void Form1::Befehl24_Click()

@@ -329,7 +329,7 @@ void memo::leaveGame()
     Bezeichnung20->setText(QStringLiteral("0"));
     hide();
     if (mainWindow)
-        mainWindow->show();
+        showAndActivate(mainWindow);
 }
 
 void memo::closeEvent(QCloseEvent *event)

@@ -301,7 +301,7 @@ void Form2::leaveGame()
 {
     hide();
     if (mainWindow)
-        mainWindow->show();
+        showAndActivate(mainWindow);
 }
 
 void Form2::closeEvent(QCloseEvent *event)
