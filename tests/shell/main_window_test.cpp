@@ -1,3 +1,4 @@
+#include "controls.h"
 #include "message_box_answer.h"
 #include "platform/caption.h"
 #include "platform/clock.h"
@@ -21,10 +22,7 @@ class MainWindowTest : public QObject
 
     template <typename T> T *control(const char *name) const
     {
-        T *found = window->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return ::control<T>(window.get(), QString::fromLatin1(name));
     }
     QString text(const char *name) const { return control<QLabel>(name)->text(); }
     QScrollBar *slider(int n) const

@@ -1,3 +1,4 @@
+#include "controls.h"
 #include "message_box_answer.h"
 #include "platform/clock.h"
 #include "platform/twips.h"
@@ -24,21 +25,11 @@ class PanelsAndGamesTest : public QObject
 
     template <typename T = QWidget> T *control(const QString &name) const
     {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return ::control<T>(window.get(), name);
     }
     void click(const QString &button)
     {
         QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
-    }
-    QWidget *topLevel(const char *name) const
-    {
-        for (QWidget *widget : QApplication::topLevelWidgets())
-            if (widget->objectName() == QLatin1String(name))
-                return widget;
-        return nullptr;
     }
 
 private Q_SLOTS:
@@ -171,7 +162,7 @@ private Q_SLOTS:
         const QString task = control<QLabel>(QStringLiteral("Bezeichnung9"))->text();
 
         click(opener);
-        QWidget *gameWindow = topLevel(qPrintable(game));
+        QWidget *gameWindow = topLevel(game);
         QVERIFY(gameWindow);
         QVERIFY(gameWindow->isVisible());
         QVERIFY(!window->isVisible());
@@ -189,7 +180,7 @@ private Q_SLOTS:
         QCOMPARE(control<QLabel>(QStringLiteral("Bezeichnung9"))->text(), task);
 
         click(opener); // the same window again, never a second one
-        QCOMPARE(topLevel(qPrintable(game)), gameWindow);
+        QCOMPARE(topLevel(game), gameWindow);
         gameWindow->close(); // the frame's close button brings the main window back
         QVERIFY(window->isVisible());
         QVERIFY(!gameWindow->isVisible());
@@ -198,7 +189,7 @@ private Q_SLOTS:
     void quittingEndsTheProgramAfterAGameWasOpened()
     {
         click(QStringLiteral("Befehl24"));
-        QWidget *gameWindow = topLevel("memo");
+        QWidget *gameWindow = topLevel(QStringLiteral("memo"));
         QVERIFY(gameWindow);
         {
             MessageBoxAnswer answer(QStringLiteral("Ja"));

@@ -222,51 +222,6 @@ void Form2::dropOn(int target, QWidget *source)
         FinishRound();
 }
 
-void Form2::Bezeichnung1_DragDrop(QWidget *source)
-{
-    dropOn(1, source);
-}
-
-void Form2::Bezeichnung2_DragDrop(QWidget *source)
-{
-    dropOn(2, source);
-}
-
-void Form2::Bezeichnung3_DragDrop(QWidget *source)
-{
-    dropOn(3, source);
-}
-
-void Form2::Bezeichnung4_DragDrop(QWidget *source)
-{
-    dropOn(4, source);
-}
-
-void Form2::Bezeichnung5_DragDrop(QWidget *source)
-{
-    dropOn(5, source);
-}
-
-void Form2::Bezeichnung6_DragDrop(QWidget *source)
-{
-    dropOn(6, source);
-}
-
-void Form2::Bezeichnung7_DragDrop(QWidget *source)
-{
-    dropOn(7, source);
-}
-
-void Form2::Bezeichnung8_DragDrop(QWidget *source)
-{
-    dropOn(8, source);
-}
-
-void Form2::Bezeichnung9_DragDrop(QWidget *source)
-{
-    dropOn(9, source);
-}
-
 void Form2::FinishRound()
 {
     informationBox(this, QStringLiteral("Prima, du hast alle Aufgaben gelöst.\r"), Title);

@@ -29,15 +29,15 @@ public:
     void Befehl2_Click();
     void Befehl3_Click();
 
-    void Bezeichnung1_DragDrop(QWidget *source);
-    void Bezeichnung2_DragDrop(QWidget *source);
-    void Bezeichnung3_DragDrop(QWidget *source);
-    void Bezeichnung4_DragDrop(QWidget *source);
-    void Bezeichnung5_DragDrop(QWidget *source);
-    void Bezeichnung6_DragDrop(QWidget *source);
-    void Bezeichnung7_DragDrop(QWidget *source);
-    void Bezeichnung8_DragDrop(QWidget *source);
-    void Bezeichnung9_DragDrop(QWidget *source);
+    void Bezeichnung1_DragDrop(QWidget *source) { dropOn(1, source); }
+    void Bezeichnung2_DragDrop(QWidget *source) { dropOn(2, source); }
+    void Bezeichnung3_DragDrop(QWidget *source) { dropOn(3, source); }
+    void Bezeichnung4_DragDrop(QWidget *source) { dropOn(4, source); }
+    void Bezeichnung5_DragDrop(QWidget *source) { dropOn(5, source); }
+    void Bezeichnung6_DragDrop(QWidget *source) { dropOn(6, source); }
+    void Bezeichnung7_DragDrop(QWidget *source) { dropOn(7, source); }
+    void Bezeichnung8_DragDrop(QWidget *source) { dropOn(8, source); }
+    void Bezeichnung9_DragDrop(QWidget *source) { dropOn(9, source); }
 
     void SetUpRound();
     void FinishRound();
