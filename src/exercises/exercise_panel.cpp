@@ -9,6 +9,7 @@
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
 #include "platform/random.h"
+#include "platform/shown_children.h"
 #include "platform/spoken_name.h"
 #include "platform/spoken_words.h"
 #include "platform/twips.h"
@@ -32,6 +33,7 @@ ExercisePanel::ExercisePanel(const char *name, QLabel *rightCounter, QLabel *wro
     : QWidget(parent), rightCounter(rightCounter), wrongCounter(wrongCounter)
 {
     setObjectName(QString::fromLatin1(name));
+    exposeShownChildrenOnly(this);
     // Created out of sight; the main window moves it into the work area at Left 2160.
     setGeometry(twipsRect(10800, 2760, 7815, 3375));
     setBackground(this, panelColour);
@@ -152,11 +154,16 @@ void ExercisePanel::checkAnswer()
     // Read afresh: after a right answer both belong to the new task.
     const QString answer = answerBox->text();
     const QString solution = solutionLabel->text();
+    // The colour says it to the eye, the description to a screen reader, which hears of
+    // its every change.
     if (!IsAcceptableAnswer(answer.toStdString(), solution.toStdString())) {
         setBackground(answerBox, red);
+        answerBox->setAccessibleDescription(QStringLiteral("falsch"));
         raiseCounter(wrongCounter);
     } else {
         setBackground(answerBox, white);
+        answerBox->setAccessibleDescription(answer.isEmpty() ? QString()
+                                                             : QStringLiteral("bisher richtig"));
     }
     if (static_cast<std::size_t>(answer.size()) > LongestAnswer)
         clearAnswer();

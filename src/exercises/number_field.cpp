@@ -3,6 +3,7 @@
 #include "numerals/numerals.h"
 #include "platform/colours.h"
 #include "platform/fonts.h"
+#include "platform/horizontal_slider.h"
 #include "platform/outline.h"
 #include "platform/spoken_name.h"
 #include "platform/spoken_words.h"
@@ -71,14 +72,20 @@ NumberField::NumberField(QWidget *window) : QObject(window)
             digit, [digit, placeName] { return placeName + QStringLiteral(": ") + digit->text(); });
         digitLabels[i] = digit;
 
-        auto *slider = new QScrollBar(Qt::Horizontal, window);
+        auto *slider = new HorizontalSlider(window);
         slider->setObjectName(QStringLiteral("HBildlauf") + number);
         slider->setGeometry(twipsRect(places[i].sliderLeft, 1920, 1335, 375));
         slider->setRange(0, places[i].maximum);
         slider->setSingleStep(1);
         slider->setPageStep(1);
-        slider->setAccessibleName(placeName);
         connect(slider, &QScrollBar::valueChanged, this, changeHandlers[i]);
+        // Spoken with its place and value, as the digit above it reads: "Einer: 6".
+        const auto speakValue = [slider, placeName] {
+            slider->setAccessibleName(placeName + QStringLiteral(": ") +
+                                      QString::number(slider->value()));
+        };
+        speakValue();
+        connect(slider, &QScrollBar::valueChanged, slider, speakValue);
         connect(slider, &QScrollBar::sliderMoved, this, scrollHandlers[i]);
         sliders[i] = slider;
     }

@@ -1,5 +1,6 @@
 #include "platform/spoken_name.h"
 
+#include "platform/pressable_label.h"
 #include "platform/spoken_words.h"
 
 #include <QAbstractButton>
@@ -45,8 +46,9 @@ SpokenNameHolder *holderOf(const QObject *control)
     return nullptr;
 }
 
-// The accessible side of a control with a spoken name: the name comes from the rule, the
-// rest from the widget; a button can still be pressed through it.
+// The accessible side of a control with a spoken name, or of a label that acts as a button:
+// the name comes from the rule, the rest from the widget; a button, or a label that acts as
+// one, is pressed through it as by a click.
 class SpokenControl : public QAccessibleWidget
 {
 public:
@@ -63,7 +65,7 @@ public:
     QStringList actionNames() const override
     {
         QStringList names = QAccessibleWidget::actionNames();
-        if (button() && button()->isEnabled())
+        if (object()->isWidgetType() && widget()->isEnabled() && (button() || label()))
             names.prepend(pressAction());
         return names;
     }
@@ -77,15 +79,22 @@ public:
                 button()->animateClick();
             return;
         }
+        if (action == pressAction() && label()) {
+            if (label()->isEnabled())
+                QMetaObject::invokeMethod(label(), &PressableLabel::press, Qt::QueuedConnection);
+            return;
+        }
         QAccessibleWidget::doAction(action);
     }
 
 private:
     QAbstractButton *button() const { return qobject_cast<QAbstractButton *>(object()); }
+    PressableLabel *label() const { return qobject_cast<PressableLabel *>(object()); }
 
     static QAccessible::Role roleOf(const QWidget *control)
     {
-        if (qobject_cast<const QAbstractButton *>(control))
+        if (qobject_cast<const QAbstractButton *>(control) ||
+            qobject_cast<const PressableLabel *>(control))
             return QAccessible::PushButton;
         if (qobject_cast<const QLabel *>(control))
             return QAccessible::StaticText;
@@ -95,7 +104,8 @@ private:
 
 QAccessibleInterface *spokenControlFactory(const QString &, QObject *object)
 {
-    if (object && object->isWidgetType() && holderOf(object))
+    if (object && object->isWidgetType() &&
+        (holderOf(object) || qobject_cast<PressableLabel *>(object)))
         return new SpokenControl(static_cast<QWidget *>(object));
     return nullptr;
 }

@@ -14,6 +14,7 @@
 #include "platform/message_box.h"
 #include "platform/outline.h"
 #include "platform/picture_box.h"
+#include "platform/shown_children.h"
 #include "platform/spoken_name.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
@@ -56,6 +57,7 @@ QLabel *label(QWidget *window, const char *name, const QString &text, QRect geom
 Form1::Form1()
 {
     setObjectName(QStringLiteral("Form1"));
+    exposeShownChildrenOnly(this);
     setUpFixedWindow(this, twipsRect(0, 0, 10230, 6525).size(),
                      QStringLiteral("Römische Zahlzeichen"));
     setBackground(this, windowColour);
@@ -227,6 +229,8 @@ void Form1::Befehl26_Click()
 {
     focusBeforeEditor = focusWidget();
     setLeftTwips(Bild7, 120);
+    // Opened ready for typing: a teacher's first digits go into "Zahl eingeben".
+    Bild7->focusNumberEntry();
 }
 
 void Form1::Form_KeyDown(int keyCode, Qt::KeyboardModifiers)
@@ -243,8 +247,9 @@ QList<QWidget *> Form1::panels() const
 
 // Out of sight is out of reach: a panel outside the client area, and every control that a
 // panel in sight lies in front of (the number field under the table, the whole window under
-// the editor), takes neither the focus nor clicks. Panels are shown and put away only by
-// moving them, so this runs after every move of one.
+// the editor), is disabled and hidden, so that neither Tab, a click nor a screen reader finds
+// it; the eye sees no difference. Panels are shown and put away only by moving them, so this runs
+// after every move of one.
 void Form1::keepHiddenControlsOutOfReach()
 {
     const QObjectList &backToFront = children();
@@ -252,7 +257,8 @@ void Form1::keepHiddenControlsOutOfReach()
     QList<QWidget *> inReach;
     QList<QWidget *> outOfReach;
     for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (control->isHidden())
+        // Controls kept hidden for good (the numeral lists) stay as they are.
+        if (control->isHidden() && !putOutOfReach.contains(control))
             continue;
         bool reachable = rect().intersects(control->geometry());
         for (QWidget *panel : movingPanels) {
@@ -265,12 +271,18 @@ void Form1::keepHiddenControlsOutOfReach()
     }
     // What comes into reach first: a key that goes out of reach with the focus hands it on
     // to the next one in reach (opening the editor from the keyboard lands in the editor).
-    for (QWidget *control : inReach)
+    for (QWidget *control : inReach) {
+        putOutOfReach.remove(control);
         control->setEnabled(true);
-    for (QWidget *control : outOfReach)
+        control->setVisible(true);
+    }
+    for (QWidget *control : outOfReach) {
+        putOutOfReach.insert(control);
         control->setEnabled(false);
+        control->setVisible(false);
+    }
     // Closing the editor takes the focus with it; it goes back to where it was before.
-    if (!focusWidget() && focusBeforeEditor && focusBeforeEditor->isEnabled())
+    if (!focusWidget() && focusBeforeEditor && focusBeforeEditor->isVisible())
         focusBeforeEditor->setFocus(Qt::OtherFocusReason);
 }
 

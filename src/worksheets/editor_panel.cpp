@@ -142,6 +142,11 @@ EditorPanel::EditorPanel(QWidget *parent) : QWidget(parent)
     Liste7->setAccessibleName(QStringLiteral("Arbeitsblatt"));
 }
 
+void EditorPanel::focusNumberEntry()
+{
+    Text3->setFocus(Qt::OtherFocusReason);
+}
+
 void EditorPanel::Befehl27_Click()
 {
     setLeftTwips(this, 10800);

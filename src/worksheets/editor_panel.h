@@ -21,6 +21,9 @@ class EditorPanel : public QWidget
 public:
     explicit EditorPanel(QWidget *parent);
 
+    // Where the editor, once opened, waits for typing: the number entry Text3.
+    void focusNumberEntry();
+
     // "Abbrechen": moves the panel out of the window; nothing else changes.
     void Befehl27_Click();
 

@@ -111,24 +111,22 @@ private Q_SLOTS:
         QVERIFY(named >= 8);
     }
 
-    void hiddenControlsAreNotExposed_data() { addStates(); }
-    void hiddenControlsAreNotExposed()
+    // Hidden for good (state labels, stores) or for now (a panel out of sight, a control
+    // behind a panel in sight): a screen reader finds none of it in the tree.
+    void onlyControlsInSightAreInTheTree_data() { addStates(); }
+    void onlyControlsInSightAreInTheTree()
     {
         QFETCH(QString, state);
         QWidget *shown = bringAbout(state);
-        int hidden = 0;
-        for (const ExposedControl &control : exposedControls(shown)) {
-            if (control.widget->isHidden()) {
-                QVERIFY2(control.state.invisible, qPrintable(control.widget->objectName()));
-                ++hidden;
-            }
+        for (const ExposedControl &control : exposedControls(shown))
+            QVERIFY2(control.widget->isVisible(), qPrintable(control.widget->objectName()));
+        // The keys of both exercises and of the editor: in the tree exactly when in sight.
+        for (const char *key : {"Befehl14", "Befehl11", "Befehl27"}) {
+            QWidget *widget = control(window.get(), QString::fromLatin1(key));
+            const bool inSight = widget->parentWidget()->geometry().intersects(window->rect());
+            QCOMPARE(exposed(window.get(), QString::fromLatin1(key)).interface != nullptr,
+                     inSight && shown == window.get());
         }
-        // Form1: four numeral lists and two solution labels; memo: seven state labels and
-        // four lists; Form2: the count and three lists.
-        const int expected = state == QLatin1String("memory game") ? 11
-                             : state == QLatin1String("pair game") ? 4
-                                                                   : 6;
-        QCOMPARE(hidden, expected);
     }
 
     void namesSayWhatEachControlIs_data()
@@ -152,8 +150,8 @@ private Q_SLOTS:
         row("start", "Bezeichnung2", "Hunderter: 0");
         row("start", "Bezeichnung3", "Zehner: 2");
         row("start", "Bezeichnung4", "Einer: 6");
-        row("start", "HBildlauf1", "Tausender");
-        row("start", "HBildlauf4", "Einer");
+        row("start", "HBildlauf1", "Tausender: 2");
+        row("start", "HBildlauf4", "Einer: 6");
         row("start", "Bild6", "Bild einer römischen Säule");
         row("reading", "Bild4", "Leseübung");
         row("reading", "Bild5", "Tafel mit den Zahlzeichen I, II, III und IV");

@@ -1,10 +1,14 @@
+#include "accessibility_tree.h"
 #include "controls.h"
 #include "message_box_answer.h"
+#include "platform/caption.h"
 #include "platform/clock.h"
+#include "platform/pressable_label.h"
 #include "platform/twips.h"
 #include "shell/form1.h"
 #include "test_registry.h"
 
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,7 +59,29 @@ void tabToAndPress(QWidget *window, const QString &name)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
 }
 
+// Walks with the arrow keys from where the focus is, as many steps each way as asked.
+void arrows(int down, int right)
+{
+    for (int step = 0; step < std::abs(down); ++step)
+        QTest::keyClick(QApplication::focusWidget(), down > 0 ? Qt::Key_Down : Qt::Key_Up);
+    for (int step = 0; step < std::abs(right); ++step)
+        QTest::keyClick(QApplication::focusWidget(), right > 0 ? Qt::Key_Right : Qt::Key_Left);
+}
+
+// Presses a control through its accessible press action, as a screen reader does; the press
+// runs from the event loop.
+void pressAsScreenReader(QWidget *window, const QString &name)
+{
+    QAccessibleInterface *pressable = exposed(window, name).interface;
+    QVERIFY(pressable && pressable->actionInterface());
+    QVERIFY(pressable->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+    pressable->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+}
+
 const char *const LeftColumn = "Befehl1 Befehl2 Befehl3 Befehl4 Befehl24 Befehl25 Befehl26";
+const char *const Sliders = "HBildlauf1 HBildlauf2 HBildlauf3 HBildlauf4";
 const char *const DigitKeys =
     "Befehl13 Befehl23 Befehl14 Befehl15 Befehl16 Befehl17 Befehl18 Befehl19 Befehl20 "
     "Befehl21 Befehl22";
@@ -92,26 +118,27 @@ private Q_SLOTS:
         Clock::setSystem();
     }
 
-    // The left column top to bottom, then the keys of the panel in the work area, left to
-    // right. The sliders of the number field are mouse controls.
+    // The left column top to bottom, the sliders of the number field unless the table covers
+    // them, then the keys of the panel in the work area, left to right.
     void tabVisitsTheMainWindowInReadingOrder_data()
     {
         QTest::addColumn<QStringList>("presses");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QStringList>("round");
-        QTest::newRow("start") << QStringList() << QStringLiteral("Befehl1") << names(LeftColumn);
+        QTest::newRow("start") << QStringList() << QStringLiteral("Befehl1")
+                               << names(LeftColumn) + names(Sliders);
         QTest::newRow("reading") << QStringList{QStringLiteral("Befehl2")}
                                  << QStringLiteral("Befehl1")
-                                 << names(LeftColumn) + names(DigitKeys);
+                                 << names(LeftColumn) + names(Sliders) + names(DigitKeys);
         QTest::newRow("writing") << QStringList{QStringLiteral("Befehl3")}
                                  << QStringLiteral("Befehl1")
-                                 << names(LeftColumn) + names(NumeralKeys);
+                                 << names(LeftColumn) + names(Sliders) + names(NumeralKeys);
         QTest::newRow("table") << QStringList{QStringLiteral("Befehl3"), QStringLiteral("Befehl4")}
                                << QStringLiteral("Befehl1")
                                << names(LeftColumn) + names(NumeralKeys);
         QTest::newRow("table put away again")
             << QStringList{QStringLiteral("Befehl4"), QStringLiteral("Befehl4")}
-            << QStringLiteral("Befehl1") << names(LeftColumn);
+            << QStringLiteral("Befehl1") << names(LeftColumn) + names(Sliders);
         QTest::newRow("editor over everything")
             << QStringList{QStringLiteral("Befehl2"), QStringLiteral("Befehl4"),
                            QStringLiteral("Befehl26")}
@@ -174,15 +201,14 @@ private Q_SLOTS:
         QCOMPARE(control<QLineEdit>(window.get(), QStringLiteral("Text2"))->text(), QString());
     }
 
-    // Opening the editor with Space leaves the focus in the editor, not on a key behind it;
-    // closing it gives the focus back to the key that opened it.
+    // Opening the editor with Space leaves the focus in "Zahl eingeben", not on a key behind
+    // it; closing it gives the focus back to the key that opened it.
     void theEditorIsOpenedUsedAndClosedFromTheKeyboard()
     {
         control(window.get(), QStringLiteral("Befehl1"))->setFocus(Qt::TabFocusReason);
         tabToAndPress(window.get(), QStringLiteral("Befehl26"));
         QVERIFY(isAtLeftTwips(control(window.get(), QStringLiteral("Bild7")), 120));
-        QVERIFY(control(window.get(), QStringLiteral("Bild7"))
-                    ->isAncestorOf(QApplication::focusWidget()));
+        QCOMPARE(focusName(), QStringLiteral("Text3"));          // ready for typing
         tabToAndPress(window.get(), QStringLiteral("Befehl29")); // a random number
         QCOMPARE(control<QListWidget>(window.get(), QStringLiteral("Liste5"))->count(), 1);
         tabToAndPress(window.get(), QStringLiteral("Befehl27"));
@@ -190,13 +216,173 @@ private Q_SLOTS:
         QCOMPARE(focusName(), QStringLiteral("Befehl26"));
     }
 
+    // The number field without a mouse: each key moves the thumb the way it points, and the
+    // digit and the numeral follow as they do for a click on the slider.
+    void slidersMoveTheWayTheKeyPoints_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("ones");
+        QTest::addColumn<QString>("numeral");
+        // From 2026, the ones slider at 6.
+        QTest::newRow("Right") << int(Qt::Key_Right) << 7 << QStringLiteral(" M M X X V I I ");
+        QTest::newRow("Up") << int(Qt::Key_Up) << 7 << QStringLiteral(" M M X X V I I ");
+        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 7 << QStringLiteral(" M M X X V I I ");
+        QTest::newRow("End") << int(Qt::Key_End) << 9 << QStringLiteral(" M M X X I X ");
+        QTest::newRow("Left") << int(Qt::Key_Left) << 5 << QStringLiteral(" M M X X V ");
+        QTest::newRow("Down") << int(Qt::Key_Down) << 5 << QStringLiteral(" M M X X V ");
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 5 << QStringLiteral(" M M X X V ");
+        QTest::newRow("Home") << int(Qt::Key_Home) << 0 << QStringLiteral(" M M X X ");
+    }
+    void slidersMoveTheWayTheKeyPoints()
+    {
+        QFETCH(int, key);
+        QFETCH(int, ones);
+        QFETCH(QString, numeral);
+        control(window.get(), QStringLiteral("HBildlauf3"))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("HBildlauf4"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(control<QScrollBar>(window.get(), QStringLiteral("HBildlauf4"))->value(), ones);
+        QCOMPARE(control<QLabel>(window.get(), QStringLiteral("Bezeichnung4"))->text(),
+                 QString::number(ones));
+        QCOMPARE(control<QLabel>(window.get(), QStringLiteral("feld1"))->text(), numeral);
+        QCOMPARE(spokenName(window.get(), QStringLiteral("HBildlauf4")),
+                 QStringLiteral("Einer: %1").arg(ones));
+    }
+
+    // The memory board is one stop of Tab; the arrows move through its 6 x 3 grid and stop
+    // at its edges; Space and a screen reader's press turn a card as a click does.
+    void memoryCardsAreFoundWithArrowsAndTurnedByKeyOrScreenReader()
+    {
+        window->Befehl24_Click();
+        QWidget *memo = topLevel(QStringLiteral("memo"));
+        QVERIFY(QTest::qWaitForWindowActive(memo));
+        tabToAndPress(memo, QStringLiteral("Befehl2")); // level "E"
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("Bezeichnung1"));
+        arrows(-1, -1); // the top left corner holds
+        QCOMPARE(focusName(), QStringLiteral("Bezeichnung1"));
+        arrows(3, 7); // down to the last row, right to the last column
+        QCOMPARE(focusName(), QStringLiteral("Bezeichnung18"));
+        arrows(-1, -3);
+        QCOMPARE(focusName(), QStringLiteral("Bezeichnung9"));
+
+        auto *card = control<QLabel>(memo, QStringLiteral("Bezeichnung9"));
+        QCOMPARE(spokenName(memo, card->objectName()), QStringLiteral("Karte 9, verdeckt"));
+        QCOMPARE(exposed(memo, card->objectName()).role, QAccessible::PushButton);
+        QTest::keyClick(card, Qt::Key_Space);
+        QVERIFY(!caption(card).isEmpty()); // face up
+        QCOMPARE(control<QLabel>(memo, QStringLiteral("Bezeichnung23"))->text(),
+                 QStringLiteral("9"));
+        QVERIFY(!spokenName(memo, card->objectName()).contains(QStringLiteral("verdeckt")));
+
+        pressAsScreenReader(memo, QStringLiteral("Bezeichnung4"));
+        QVERIFY(!caption(control<QLabel>(memo, QStringLiteral("Bezeichnung4"))).isEmpty());
+
+        // Tab leaves the board; coming back, it enters at the card last focused.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("Befehl1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(focusName(), QStringLiteral("Bezeichnung9"));
+    }
+
+    // The pair game without dragging: a numeral picked up by a click, Space or a screen
+    // reader's press is placed by a press on a number and judged there as a drop; a wrong
+    // place changes nothing; pressing it again, an emptied label or Escape lets go.
+    void pairGameIsPlayedByPickingAndPlacing()
+    {
+        window->Befehl25_Click();
+        QWidget *pairs = topLevel(QStringLiteral("Form2"));
+        QVERIFY(QTest::qWaitForWindowActive(pairs));
+        const auto label = [pairs](int number) {
+            return control<PressableLabel>(pairs, numbered("Bezeichnung", number));
+        };
+        const auto answerKey = [pairs](int number) {
+            return control<QListWidget>(pairs, QStringLiteral("Liste2"))->item(number - 1)->text();
+        };
+        // The lower label for upper label 1, and an upper label where it is wrong.
+        int source = 10;
+        while (caption(label(source)) != answerKey(1))
+            ++source;
+        int wrong = 2;
+        while (answerKey(wrong) == answerKey(1))
+            ++wrong;
+
+        QTest::mouseClick(label(source), Qt::LeftButton);
+        QVERIFY(label(source)->isMarked());
+        QVERIFY(spokenName(pairs, label(source)->objectName())
+                    .endsWith(QStringLiteral(", ausgewählt")));
+        const QString before = caption(label(wrong));
+        QTest::mouseClick(label(wrong), Qt::LeftButton);
+        QCOMPARE(caption(label(wrong)), before);
+        QVERIFY(label(source)->isMarked());
+        QTest::mouseClick(label(source), Qt::LeftButton);
+        QVERIFY(!label(source)->isMarked());
+        pressAsScreenReader(pairs, label(source)->objectName());
+        QVERIFY(label(source)->isMarked());
+        QTest::keyClick(pairs, Qt::Key_Escape);
+        QVERIFY(!label(source)->isMarked());
+
+        // From the keyboard: into the board at upper label 1, down and across to the
+        // numeral, Space, back up to the number, Space.
+        control(pairs, QStringLiteral("Befehl3"))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("Bezeichnung1"));
+        const int row = (source - 1) / 3;
+        const int column = (source - 1) % 3;
+        arrows(row, column);
+        QCOMPARE(focusName(), label(source)->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(label(source)->isMarked());
+        arrows(-row, -column);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(caption(label(1)).section(QLatin1Char('\r'), 1), answerKey(1));
+        QCOMPARE(caption(label(source)), QString());
+        QVERIFY(!label(source)->isMarked());
+        QCOMPARE(control<QLabel>(pairs, QStringLiteral("Bezeichnung19"))->text(),
+                 QStringLiteral("1"));
+        QTest::mouseClick(label(source), Qt::LeftButton); // emptied: nothing to hold
+        QVERIFY(!label(source)->isMarked());
+    }
+
+    // What the red box says to the eye, the answer box says in words to a screen reader.
+    void theAnswerSaysInWordsWhetherItIsOnTheRightTrack()
+    {
+        click(QStringLiteral("Befehl2"));
+        const QString solution =
+            control<QLabel>(window.get(), QStringLiteral("Bezeichnung10"))->text();
+        const auto description = [this] {
+            return exposed(window.get(), QStringLiteral("Text2"))
+                .interface->text(QAccessible::Description);
+        };
+        QCOMPARE(description(), QString());
+        // Key "1" is Befehl14 ... "9" is Befehl22, "0" is Befehl23.
+        const auto key = [](QChar digit) {
+            return digit == QLatin1Char('0') ? QStringLiteral("Befehl23")
+                                             : numbered("Befehl", 13 + digit.digitValue());
+        };
+        QChar absent = QLatin1Char('0');
+        while (solution.contains(absent))
+            absent = QChar(absent.unicode() + 1);
+        click(key(absent));
+        QCOMPARE(description(), QStringLiteral("falsch"));
+        click(QStringLiteral("Befehl13"));
+        QCOMPARE(description(), QString());
+        click(key(solution.at(0)));
+        QCOMPARE(description(), solution.size() > 1 ? QStringLiteral("bisher richtig") : QString());
+    }
+
     void gameWindowsAreVisitedInReadingOrderAndPressedWithSpace_data()
     {
         QTest::addColumn<QString>("game");
         QTest::addColumn<QStringList>("round");
+        // Each board is one stop, entered at its first label.
         QTest::newRow("memory game")
-            << QStringLiteral("memo") << names("Befehl1 Befehl2 Befehl3 Befehl4");
-        QTest::newRow("pair game") << QStringLiteral("Form2") << names("Befehl1 Befehl2 Befehl3");
+            << QStringLiteral("memo") << names("Befehl1 Befehl2 Befehl3 Befehl4 Bezeichnung1");
+        QTest::newRow("pair game")
+            << QStringLiteral("Form2") << names("Befehl1 Befehl2 Befehl3 Bezeichnung1");
     }
     void gameWindowsAreVisitedInReadingOrderAndPressedWithSpace()
     {
@@ -208,11 +394,11 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(shown));
         QCOMPARE(tabRound(shown, QStringLiteral("Befehl1")), round);
 
-        // The last key of the round: "H" chooses hundreds, "H i l f e" shows the
+        // The last key before the board: "H" chooses hundreds, "H i l f e" shows the
         // instructions. Then "Beenden", answered No, and the game goes on.
         {
             MessageBoxAnswer instructions(QStringLiteral("OK"));
-            tabToAndPress(shown, round.last());
+            tabToAndPress(shown, round.at(round.size() - 2));
             if (game == QLatin1String("memo"))
                 QCOMPARE(shown->windowTitle(), QStringLiteral("Tavlo-Memospiel (Hunderter)"));
             else

@@ -1,15 +1,17 @@
 #include "games/memory/memo.h"
 
-#include "games/memory/clickable_label.h"
 #include "games/memory/memory_deal.h"
 #include "numerals/numerals.h"
 #include "platform/caption.h"
 #include "platform/clock.h"
 #include "platform/colours.h"
 #include "platform/fonts.h"
+#include "platform/grid_focus.h"
 #include "platform/lenient_number.h"
 #include "platform/message_box.h"
+#include "platform/pressable_label.h"
 #include "platform/random.h"
+#include "platform/shown_children.h"
 #include "platform/spoken_name.h"
 #include "platform/spoken_words.h"
 #include "platform/twips.h"
@@ -79,6 +81,7 @@ void fillNumeralList(QListWidget *list, const std::array<std::string_view, 10> &
 memo::memo(QWidget *mainWindow) : QWidget(nullptr), mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("memo"));
+    exposeShownChildrenOnly(this);
     setUpFixedWindow(this, QSize(twips(6870), twips(7005)),
                      QStringLiteral("Tavlo-Memospiel (Einer)"));
     setFont(sansFont(8.25));
@@ -140,7 +143,7 @@ void memo::createControls()
     for (int n = 1; n <= MemoryCardCount; ++n) {
         const int row = (n - 1) / 6;
         const int column = (n - 1) % 6;
-        ClickableLabel *card = new ClickableLabel(this);
+        PressableLabel *card = new PressableLabel(this);
         card->setObjectName(QStringLiteral("Bezeichnung%1").arg(n));
         card->setGeometry(twipsRect(240 + 1080 * column, 1080 + 1920 * row, 975, 1815));
         card->setTextFormat(Qt::PlainText);
@@ -149,11 +152,13 @@ void memo::createControls()
         setSingleLineBorder(card);
         setBackground(card, designCardColour);
         setForeground(card, Qt::white);
-        connect(card, &ClickableLabel::clicked, this,
+        connect(card, &PressableLabel::clicked, this,
                 cardHandlers.at(static_cast<std::size_t>(n - 1)));
         setSpokenName(card, [n, card] { return spokenCard(n, card); });
         cards.at(static_cast<std::size_t>(n - 1)) = card;
     }
+    // The board is one stop of the Tab chain; the arrow keys move through its six columns.
+    new GridFocus(QList<QWidget *>(cards.begin(), cards.end()), 6, this);
 
     Bezeichnung20 =
         createStateLabel("Bezeichnung20", twipsRect(120, 720, 375, 255), QStringLiteral("0"));
@@ -287,9 +292,9 @@ void memo::PlayCard()
         FinishGame();
 }
 
-QList<ClickableLabel *> memo::turnCards() const
+QList<PressableLabel *> memo::turnCards() const
 {
-    QList<ClickableLabel *> turn;
+    QList<PressableLabel *> turn;
     for (const int n : {number(Bezeichnung23), number(Bezeichnung24)}) {
         if (n >= 1 && n <= MemoryCardCount)
             turn.append(cards.at(static_cast<std::size_t>(n - 1)));
@@ -299,7 +304,7 @@ QList<ClickableLabel *> memo::turnCards() const
 
 void memo::CloseTurn()
 {
-    for (ClickableLabel *card : turnCards())
+    for (PressableLabel *card : turnCards())
         setCaption(card, QString());
     Bezeichnung23->setText(QStringLiteral("0"));
     Bezeichnung24->setText(QStringLiteral("0"));
@@ -308,7 +313,7 @@ void memo::CloseTurn()
 // The caption stays: a found card's white text on white shows a plain white card.
 void memo::MarkPairFound()
 {
-    for (ClickableLabel *card : turnCards())
+    for (PressableLabel *card : turnCards())
         setBackground(card, paletteColour(cardFound));
     Bezeichnung23->setText(QStringLiteral("0"));
     Bezeichnung24->setText(QStringLiteral("0"));
@@ -381,8 +386,8 @@ void memo::FillNumeralLists()
 
 void memo::ResetCards()
 {
-    for (ClickableLabel *card : cards)
+    for (PressableLabel *card : cards)
         setBackground(card, paletteColour(cardBack));
-    for (ClickableLabel *card : cards)
+    for (PressableLabel *card : cards)
         setCaption(card, QString());
 }

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <array>
 
-class ClickableLabel;
+class PressableLabel;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -60,7 +60,7 @@ private:
     void chooseLevel(const QString &title, const QString &letter);
     void leaveGame();
     QListWidget *numeralList(char level) const;
-    QList<ClickableLabel *> turnCards() const;
+    QList<PressableLabel *> turnCards() const;
 
     void PlayCard();
     void CloseTurn();
@@ -76,7 +76,7 @@ private:
     QPushButton *Befehl2 = nullptr;
     QPushButton *Befehl3 = nullptr;
     QPushButton *Befehl4 = nullptr;
-    std::array<ClickableLabel *, 18> cards{}; // Bezeichnung1 … Bezeichnung18
+    std::array<PressableLabel *, 18> cards{}; // Bezeichnung1 … Bezeichnung18
     QLabel *Bezeichnung19 = nullptr;
     QLabel *Bezeichnung20 = nullptr; // "1" while a game runs
     QLabel *Bezeichnung21 = nullptr; // pair string

@@ -1,32 +1,34 @@
 #include "games/pairs/drag_source_label.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
-DragSourceLabel::DragSourceLabel(QWidget *parent) : QLabel(parent) {}
+DragSourceLabel::DragSourceLabel(QWidget *parent) : PressableLabel(parent) {}
 
 QString DragSourceLabel::mimeType()
 {
     return QStringLiteral("application/x-zahlzeichen-pair-label-%1")
-        .arg(QCoreApplication::applicationPid());
+        .arg(QApplication::applicationPid());
 }
 
-void DragSourceLabel::mousePressEvent(QMouseEvent *event)
+void DragSourceLabel::mouseMoveEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
-        QLabel::mousePressEvent(event);
+    const QPoint moved = event->position().toPoint() - pressPoint();
+    if (!pressPending() || moved.manhattanLength() < QApplication::startDragDistance()) {
+        PressableLabel::mouseMoveEvent(event);
         return;
     }
+    forgetPress();
     event->accept();
     auto *data = new QMimeData;
     data->setData(mimeType(), objectName().toUtf8());
     auto *drag = new QDrag(this);
     drag->setMimeData(data);
     drag->setPixmap(outline());
-    drag->setHotSpot(event->position().toPoint());
+    drag->setHotSpot(pressPoint());
     drag->exec(Qt::MoveAction);
 }
 

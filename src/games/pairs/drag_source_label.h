@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QLabel>
+#include "platform/pressable_label.h"
 
-// A label of the lower box: pressing the mouse button on it starts dragging it at once.
-// Only its outline follows the pointer; the label itself stays where it is.
-class DragSourceLabel : public QLabel
+// A label of the lower box. Dragged with the mouse once the button, held on it, has moved
+// past the desktop's drag distance; only its outline follows the pointer, the label itself
+// stays where it is. A click without such a move is a press, as are Space and Enter.
+class DragSourceLabel : public PressableLabel
 {
     Q_OBJECT
 
@@ -17,7 +18,7 @@ public:
     explicit DragSourceLabel(QWidget *parent);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     QPixmap outline();

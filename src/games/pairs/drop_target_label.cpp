@@ -5,7 +5,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 
-DropTargetLabel::DropTargetLabel(QWidget *parent) : QLabel(parent)
+DropTargetLabel::DropTargetLabel(QWidget *parent) : PressableLabel(parent)
 {
     setAcceptDrops(true);
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QLabel>
+#include "platform/pressable_label.h"
 
 // A label of the upper field: it takes drops of the pair game's labels and of nothing else,
-// and names the dropped label; finding it and judging the drop is the window's business.
-class DropTargetLabel : public QLabel
+// and names the dropped label; finding it and judging the drop is the window's business. It
+// is pressed like a button to place a numeral picked up without dragging.
+class DropTargetLabel : public PressableLabel
 {
     Q_OBJECT
 

@@ -8,9 +8,11 @@
 #include "platform/clock.h"
 #include "platform/colours.h"
 #include "platform/fonts.h"
+#include "platform/grid_focus.h"
 #include "platform/lenient_number.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
+#include "platform/shown_children.h"
 #include "platform/spoken_name.h"
 #include "platform/spoken_words.h"
 #include "platform/twips.h"
@@ -19,6 +21,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -34,8 +37,9 @@ static constexpr qreal NumberPointSize = 13.5;
 static constexpr qreal SmallestNumberPointSize = 9.75;
 
 // What a screen reader says for a game label: each line of its caption as what it is, the
-// number first and then the numerals it has received; an emptied label as empty.
-static QString spokenGameLabel(const QLabel *label)
+// number first and then the numerals it has received; an emptied label as empty; a numeral
+// picked up to be placed as picked.
+static QString spokenGameLabel(const PressableLabel *label)
 {
     QStringList spoken;
     for (const QString &line : caption(label).split(QLatin1Char('\r'))) {
@@ -43,12 +47,17 @@ static QString spokenGameLabel(const QLabel *label)
         if (!value.empty())
             spoken << QString::fromStdString(value);
     }
-    return spoken.isEmpty() ? QStringLiteral("Leeres Feld") : spoken.join(QStringLiteral(", "));
+    if (spoken.isEmpty())
+        spoken << QStringLiteral("Leeres Feld");
+    if (label->isMarked())
+        spoken << QStringLiteral("ausgewählt");
+    return spoken.join(QStringLiteral(", "));
 }
 
 Form2::Form2(QWidget *mainWindow) : QWidget(nullptr), mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("Form2"));
+    exposeShownChildrenOnly(this);
     createControls();
     Form_Load();
 }
@@ -87,11 +96,23 @@ void Form2::createControls()
                         sourceName.isEmpty() ? nullptr : findChild<QWidget *>(sourceName);
                     (this->*handler)(source);
                 });
+        connect(numberLabels[index], &PressableLabel::clicked, this, [this, handler] {
+            if (picked)
+                (this->*handler)(picked);
+        });
     }
     for (std::size_t index = 0; index < numeralLabels.size(); ++index) {
-        numeralLabels[index] = new DragSourceLabel(this);
-        setUpGameLabel(numeralLabels[index], static_cast<int>(index) + 10, NumeralTops[index / 3]);
+        DragSourceLabel *numeral = new DragSourceLabel(this);
+        setUpGameLabel(numeral, static_cast<int>(index) + 10, NumeralTops[index / 3]);
+        connect(numeral, &PressableLabel::clicked, this,
+                [this, numeral] { numeralPressed(numeral); });
+        numeralLabels[index] = numeral;
     }
+    // Both boxes are one stop of the Tab chain, three columns wide as on screen: the arrow
+    // keys lead from a numeral up to the numbers.
+    QList<QWidget *> board(numberLabels.begin(), numberLabels.end());
+    board.append(QList<QWidget *>(numeralLabels.begin(), numeralLabels.end()));
+    new GridFocus(board, 3, this);
 
     Bezeichnung19 = new QLabel(this);
     Bezeichnung19->setObjectName(QStringLiteral("Bezeichnung19"));
@@ -124,7 +145,7 @@ QFrame *Form2::createField(const char *name, int top, const QColor &fill)
     return field;
 }
 
-void Form2::setUpGameLabel(QLabel *label, int number, int top)
+void Form2::setUpGameLabel(PressableLabel *label, int number, int top)
 {
     const int column = (number - 1) % 3;
     label->setObjectName(QStringLiteral("Bezeichnung%1").arg(number));
@@ -185,6 +206,7 @@ static void insertSorted(QListWidget *list, const QString &numeral)
 
 void Form2::SetUpRound()
 {
+    pick(nullptr);
     Liste1->clear();
     Liste2->clear();
     Liste3->clear();
@@ -216,10 +238,39 @@ void Form2::dropOn(int target, QWidget *source)
             setCaption(sourceLabel, QString());
             setCaption(Bezeichnung19,
                        QString::fromStdString(raisedNumber(caption(Bezeichnung19).toStdString())));
+            // A numeral placed is no longer held, however it came.
+            if (sourceLabel == picked)
+                pick(nullptr);
         }
     }
     if (caption(Bezeichnung19) == QLatin1String("9"))
         FinishRound();
+}
+
+// A press on the numeral held, or on an emptied label, lets go; on another numeral, takes
+// that one instead.
+void Form2::numeralPressed(DragSourceLabel *numeral)
+{
+    pick(numeral == picked || caption(numeral).isEmpty() ? nullptr : numeral);
+}
+
+void Form2::pick(DragSourceLabel *numeral)
+{
+    if (picked)
+        picked->setMarked(false);
+    picked = numeral;
+    if (picked)
+        picked->setMarked(true);
+}
+
+void Form2::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && picked) {
+        pick(nullptr);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form2::FinishRound()

@@ -5,6 +5,7 @@
 #include <array>
 
 class DragSourceLabel;
+class PressableLabel;
 class DropTargetLabel;
 class QFrame;
 class QLabel;
@@ -45,19 +46,27 @@ public:
 protected:
     // Closing through the frame is leaving the game, without asking.
     void closeEvent(QCloseEvent *event) override;
+    // Escape lets go of a numeral picked up.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void createControls();
     QPushButton *createButton(const char *name, const char *text, int top);
     QFrame *createField(const char *name, int top, const QColor &fill);
-    void setUpGameLabel(QLabel *label, int number, int top);
+    void setUpGameLabel(PressableLabel *label, int number, int top);
     QListWidget *createStore(const char *name, int top);
 
     void setNumberCaption(QLabel *label, const QString &text);
     void dropOn(int target, QWidget *source);
+    // Placing without dragging: a numeral is picked up by a press and put down on a number
+    // by a press there, judged by that number's drop handler.
+    void numeralPressed(DragSourceLabel *numeral);
+    void pick(DragSourceLabel *numeral);
     void leaveGame();
 
     QPointer<QWidget> mainWindow;
+    // The numeral picked up to be placed by a press on a number, if any.
+    QPointer<DragSourceLabel> picked;
 
     QPushButton *Befehl1 = nullptr;
     QPushButton *Befehl2 = nullptr;
