@@ -1,9 +1,9 @@
 """Plays the program as a screen reader user does, through AT-SPI alone.
 
 Controls are found by role and spoken name and pressed through their accessible actions; the
-one key used goes through the X server. Numerals are read back into numbers with the usual
-rule of letter values (a smaller letter before a larger one subtracts), independent of the
-program's tables. Prints "ok" at the end; any failure exits with its reason.
+one key used goes through the X server. Numerals are read back with the usual rule of letter
+values (a smaller letter before a larger one subtracts), independent of the program's tables.
+Prints "ok" at the end; a failure exits with its reason.
 """
 import subprocess
 import sys
@@ -12,39 +12,29 @@ import time
 import pyatspi
 
 VALUES = {"I": 1, "V": 5, "X": 10, "L": 50, "C": 100, "D": 500, "M": 1000}
-
-
-def value_of(numeral):
-    """The number a numeral stands for; its letters may be spaced out."""
-    letters = [VALUES[letter] for letter in numeral if letter != " "]
-    total = 0
-    for at, letter in enumerate(letters):
-        following = letters[at + 1] if at + 1 < len(letters) else 0
-        total += -letter if letter < following else letter
-    return total
-
-
-def spoken_value(spoken):
-    """The number in what the program says for a number ("Zahl 48") or a numeral
-    ("Römische Zahl X L V I I I")."""
-    if spoken.startswith("Zahl "):
-        return int(spoken[len("Zahl "):])
-    if spoken.startswith("Römische Zahl "):
-        return value_of(spoken[len("Römische Zahl "):])
-    fail(f"{spoken!r} names no number")
+BUTTON, LABEL = pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_LABEL
 
 
 def fail(reason):
     sys.exit("FAIL: " + reason)
 
 
+def spoken_value(spoken):
+    """The number in what is said for a number ("Zahl 48") or a numeral ("Römische Zahl X L")."""
+    if spoken.startswith("Zahl "):
+        return int(spoken[len("Zahl "):])
+    letters = [VALUES[letter] for letter in spoken[len("Römische Zahl "):].split()]
+    return sum(-value if value < following else value
+               for value, following in zip(letters, letters[1:] + [0]))
+
+
 def wait_for(what, find, seconds=10.0):
-    """Asks until find() gives something, or fails naming what was awaited."""
+    """Asks until find() gives something; the tree may change under a walk, so ask again."""
     deadline = time.time() + seconds
     while time.time() < deadline:
         try:
             found = find()
-        except Exception:  # the tree changes under the walk; ask again
+        except Exception:
             found = None
         if found:
             return found
@@ -52,173 +42,123 @@ def wait_for(what, find, seconds=10.0):
     fail("no " + what)
 
 
-def application():
+def windows():
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "zahlzeichen":
-            return app
-    return None
+            return [w for w in app if w is not None and w.getState().contains(pyatspi.STATE_SHOWING)]
+    return []
 
 
-def frame(title):
-    app = application()
-    if app is None:
-        return None
-    for window in app:
-        if window is not None and window.name == title and showing(window):
-            return window
-    return None
-
-
-def showing(node):
-    return node.getState().contains(pyatspi.STATE_SHOWING)
+def window(title):
+    return wait_for(title, lambda: next((w for w in windows() if w.name == title), None))
 
 
 def descendants(node):
     for child in node:
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child)
+        if child is not None:
+            yield child
+            yield from descendants(child)
 
 
-def find(node, role, name=None, starts=None):
-    for child in descendants(node):
-        if child.getRole() != role:
-            continue
-        if (name is None or child.name == name) and (starts is None or child.name.startswith(starts)):
-            return child
-    return None
-
-
-def names(node, role):
-    return [child.name for child in descendants(node) if child.getRole() == role]
+def find(node, role, name=None, starts=""):
+    return next((c for c in descendants(node) if c.getRole() == role and c.name.startswith(starts)
+                 and name in (None, c.name)), None)
 
 
 def press(control):
     actions = control.queryAction()
-    for index in range(actions.nActions):
-        if actions.getName(index).lower() == "press":
-            actions.doAction(index)
-            time.sleep(0.15)
-            return
-    fail(f"{control.name!r} cannot be pressed")
+    index = next(i for i in range(actions.nActions) if actions.getName(i).lower() == "press")
+    actions.doAction(index)
+    time.sleep(0.15)
 
 
 def button(node, name):
-    return wait_for(f"button {name!r}", lambda: find(node, pyatspi.ROLE_PUSH_BUTTON, name))
+    return wait_for(f"button {name!r}", lambda: find(node, BUTTON, name))
 
 
 def answer_message(title_part):
-    """Presses OK in the program's message box whose title holds the given text."""
-    def box():
-        app = application()
-        for window in app:
-            if window is not None and title_part in window.name and showing(window):
-                ok = find(window, pyatspi.ROLE_PUSH_BUTTON, "OK")
-                if ok:
-                    return ok
-        return None
-    press(wait_for(f"message box {title_part!r}", box))
+    """Presses OK in the message box whose title holds the given text."""
+    press(wait_for(f"message box {title_part!r}", lambda: next(
+        (ok for w in windows() if title_part in w.name for ok in [find(w, BUTTON, "OK")] if ok),
+        None)))
 
 
-def reading_task():
-    main = wait_for("main window", lambda: frame("Römische Zahlzeichen"))
-    keys = names(main, pyatspi.ROLE_PUSH_BUTTON)
-    for out_of_sight in ("1", "0", "löschen", "M", "Abbrechen", "Kopieren"):
-        if out_of_sight in keys:
-            fail(f"key {out_of_sight!r} of a panel out of sight is in the tree")
+def reading_task(main):
+    def keys():
+        return [c.name for c in descendants(main) if c.getRole() == BUTTON]
+    if {"1", "löschen", "M", "Abbrechen"} & set(keys()):
+        fail(f"keys of panels out of sight are in the tree: {keys()}")
     press(button(main, "Lesen"))
-    task = wait_for("reading task", lambda: find(main, pyatspi.ROLE_LABEL, starts="Aufgabe: "))
-    keys = names(main, pyatspi.ROLE_PUSH_BUTTON)
-    if "M" in keys or "Abbrechen" in keys:
-        fail("writing or editor keys are in the tree beside the reading exercise")
+    task = wait_for("reading task", lambda: find(main, LABEL, starts="Aufgabe: "))
+    if {"M", "Abbrechen"} & set(keys()):
+        fail("keys of the writing exercise or the editor are in the tree")
     number = str(spoken_value(task.name[len("Aufgabe: "):]))
     answer = find(main, pyatspi.ROLE_TEXT, "Deine Antwort")
-    wrong = next(digit for digit in "0123456789" if digit not in number)
-    press(button(main, wrong))
-    wait_for("'falsch' for a wrong digit", lambda: answer.description == "falsch")
+    press(button(main, next(digit for digit in "0123456789" if digit not in number)))
+    wait_for("'falsch' said for a wrong digit", lambda: answer.description == "falsch")
     press(button(main, "löschen"))
-    wait_for("the answer emptied", lambda: answer.description == "")
     for digit in number:
         press(button(main, digit))
     answer_message(" = " + number)
-    wait_for("one right answer counted",
-             lambda: find(main, pyatspi.ROLE_LABEL, "Richtig: 1"))
+    wait_for("a right answer counted", lambda: find(main, LABEL, "Richtig: 1"))
 
 
-def card_names(memo):
-    return {int(card.name.split()[1].rstrip(":,")): card.name
-            for card in descendants(memo)
-            if card.getRole() == pyatspi.ROLE_PUSH_BUTTON and card.name.startswith("Karte ")}
-
-
-def card(memo, number):
-    return wait_for(f"card {number}", lambda: find(memo, pyatspi.ROLE_PUSH_BUTTON,
-                                                  starts=f"Karte {number}"))
-
-
-def memory_game():
-    main = frame("Römische Zahlzeichen")
+def memory_game(main):
     press(button(main, "Memospiel"))
-    memo = wait_for("memory window", lambda: frame("Tavlo-Memospiel (Einer)"))
+    memo = window("Tavlo-Memospiel (Einer)")
     press(button(memo, "Einer"))
-    if any("verdeckt" not in name for name in card_names(memo).values()):
-        fail("a card shows its value before it is turned")
+
+    def card(number):
+        return wait_for(f"card {number}", lambda: find(memo, BUTTON, starts=f"Karte {number}"))
+    # Every card looked at once, two at a time, as a player with a good memory does; a card
+    # says its value only while it is face up.
     values = {}
-    # First look at every card, two at a time, as a player with a good memory does.
-    for first in range(1, 19, 2):
-        for number in (first, first + 1):
-            press(card(memo, number))
-            name = wait_for(f"card {number} turned",
-                            lambda: "verdeckt" not in card(memo, number).name
-                            and card(memo, number).name)
-            if ": " in name:
-                values[number] = spoken_value(name.split(": ", 1)[1])
-    # Then turn the pairs not found by chance on the way.
+    for number in range(1, 19):
+        if "verdeckt" not in card(number).name:
+            fail(f"{card(number).name!r} before it is turned")
+        press(card(number))
+        said = wait_for(f"card {number} turned", lambda: "verdeckt" not in card(number).name
+                        and card(number).name)
+        if ": " in said:
+            values[number] = spoken_value(said.split(": ", 1)[1])
     for value in range(1, 10):
-        pair = [n for n, v in values.items()
-                if v == value and "gefunden" not in card(memo, n).name]
-        if not pair:
-            continue
-        if len(pair) != 2:
+        pair = [n for n, v in values.items() if v == value and "gefunden" not in card(n).name]
+        if len(pair) not in (0, 2):
             fail(f"value {value} is on cards {pair}")
         for number in pair:
-            press(card(memo, number))
+            press(card(number))
     answer_message("Tavlo-Memory")
-    wait_for("main window back after the game", lambda: frame("Römische Zahlzeichen"))
+    window("Römische Zahlzeichen")
 
 
-def pair_round():
-    main = frame("Römische Zahlzeichen")
+def pair_round(main):
     press(button(main, "Paarspiel"))
-    pairs = wait_for("pair window", lambda: frame("Tavlo-Paarspiel"))
-    labels = [child for child in descendants(pairs) if child.getRole() == pyatspi.ROLE_PUSH_BUTTON
-              and child.name not in ("Beenden", "Neu", "Hilfe")]
-    numbers = [label for label in labels if label.name.startswith("Zahl ")]
-    numerals = [label for label in labels if label.name.startswith("Römische Zahl ")]
+    pairs = window("Tavlo-Paarspiel")
+    numbers = [c for c in descendants(pairs) if c.getRole() == BUTTON and c.name.startswith("Zahl ")]
+    numerals = [c for c in descendants(pairs) if c.getRole() == BUTTON
+                and c.name.startswith("Römische Zahl ")]
     if len(numbers) != 9 or len(numerals) != 9:
-        fail(f"the board reads {[label.name for label in labels]}")
-    # Picked and let go again with Escape, through the X server.
+        fail(f"the board reads {[c.name for c in numbers + numerals]}")
     press(numerals[0])
-    wait_for("a picked numeral", lambda: numerals[0].name.endswith(", ausgewählt"))
+    wait_for("a numeral picked", lambda: numerals[0].name.endswith(", ausgewählt"))
     subprocess.run(["xdotool", "key", "Escape"], check=True)
     wait_for("the numeral let go", lambda: not numerals[0].name.endswith(", ausgewählt"))
     for placed, number in enumerate(numbers, start=1):
         value = spoken_value(number.name)
-        source = next(label for label in numerals if label.name.startswith("Römische Zahl ")
-                      and spoken_value(label.name) == value)
+        source = next(c for c in numerals
+                      if c.name.startswith("Römische") and spoken_value(c.name) == value)
         spelled = source.name
         press(source)
         press(number)
         if placed < 9:
-            wait_for(f"{spelled} placed on {value}",
-                     lambda: number.name.startswith(f"Zahl {value}, {spelled}")
-                     and source.name == "Leeres Feld")
+            wait_for(f"{spelled} placed on {value}", lambda: source.name == "Leeres Feld"
+                     and number.name.startswith(f"Zahl {value}, {spelled}"))
     answer_message("Tavlo-Paarspiel")
-    wait_for("a new round", lambda: all("," not in label.name for label in numbers))
+    wait_for("a new round", lambda: all("," not in c.name for c in numbers))
 
 
-reading_task()
-memory_game()
-pair_round()
+main_window = window("Römische Zahlzeichen")
+reading_task(main_window)
+memory_game(main_window)
+pair_round(main_window)
 print("ok")
