@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScopedValueRollback>
 
@@ -267,7 +268,12 @@ void EditorPanel::Befehl34_Click()
         lines.push_back(lineOf(Liste7, row));
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(QString::fromStdString(clipboardText(lines)));
+    auto *sheet = new QMimeData;
+    sheet->setText(QString::fromStdString(clipboardText(lines)));
+    // An empty sheet leaves nothing but the empty text.
+    if (!lines.empty())
+        sheet->setHtml(QString::fromStdString(clipboardHtml(lines)));
+    clipboard->setMimeData(sheet);
 
     const QString name = Bezeichnung18->text().chopped(1);
     informationBox(

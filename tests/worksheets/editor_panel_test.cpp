@@ -11,8 +11,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <memory>
 
 namespace
@@ -312,7 +315,19 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setText(QStringLiteral("alter Text"));
         MessageBoxAnswer answer(QStringLiteral("OK"));
         click("Befehl34");
-        QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), bytes);
+        const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(copied->text().toUtf8(), bytes);
+        // Beside the text the same lines in a fixed-pitch font, read as a word processor would.
+        QCOMPARE(copied->hasHtml(), !bytes.isEmpty());
+        QTextDocument pasted;
+        pasted.setHtml(copied->html());
+        QString lines = QString::fromUtf8(bytes).remove(QLatin1Char('\r'));
+        lines.chop(1);
+        QCOMPARE(pasted.toPlainText(), lines);
+        const QStringList fixedPitch{"Courier New", "Liberation Mono", "monospace"};
+        const QTextCharFormat format = pasted.begin().begin().fragment().charFormat();
+        QCOMPARE(format.fontFamilies().toStringList(),
+                 bytes.isEmpty() ? QStringList() : fixedPitch);
         QCOMPARE(answer.boxesSeen(), 1);
         QCOMPARE(answer.text, "Das " + name + " wurde in die Ablage kopiert.\n\n");
         QCOMPARE(answer.title, QStringLiteral("Kopieren (in CourierNew)"));
