@@ -84,6 +84,18 @@ pixel() {
 
 client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
 
+# How far a window's outer box, its frame included, lies from the centre of the screen, as
+# "dx,dy" in pixels.
+centre_offset() {
+    local x y w h left right top bottom screen_w screen_h
+    read -r screen_w screen_h <<<"$(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')"
+    read -r x y w h <<<"$(xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4}
+        /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}')"
+    read -r left right top bottom <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)"
+    [ -n "$bottom" ] || { echo "unframed"; return; }
+    echo "$((x - left - (screen_w - left - w - right) / 2)),$((y - top - (screen_h - top - h - bottom) / 2))"
+}
+
 # Answers a message box titled $1 (not one of the windows listed after the button) by pressing
 # its button "Ja" or "Nein" or "OK".
 answer_box() {
