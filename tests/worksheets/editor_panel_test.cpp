@@ -350,6 +350,7 @@ private Q_SLOTS:
         QTest::newRow("1 2 a 3 typed") << "" << 0 << "12a3" << false << 0 << "123";
         QTest::newRow("0 after 400") << "400" << 3 << "0" << false << 1 << "400";
         QTest::newRow("5 before 999") << "999" << 0 << "5" << false << 1 << "599";
+        QTest::newRow("1 before 999") << "999" << 0 << "1" << false << 0 << "1999";
         QTest::newRow("five nines pasted") << "" << 0 << "99999" << true << 2 << "999";
         QTest::newRow("nines and letters pasted") << "" << 0 << "9a9b9c9d9" << true << 2 << "999";
         // Pastes that would need more messages are cut after a few, silently.
