@@ -20,7 +20,8 @@ elseif(ZAHLZEICHEN_FUZZ)
   foreach(source ${fuzz_sources})
     get_filename_component(name ${source} NAME_WE)
     add_executable(${name} ${source})
-    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/fuzz)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/fuzz
+      ${PROJECT_SOURCE_DIR}/tests/common)
     target_compile_options(${name} PRIVATE -O1 -fsanitize=fuzzer ${zahlzeichen_fuzz_sanitizers}
       -Wall -Wextra -Wpedantic $<$<BOOL:${ZAHLZEICHEN_WERROR}>:-Werror>)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer ${zahlzeichen_fuzz_sanitizers})

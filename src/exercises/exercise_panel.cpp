@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVariant>
 
 namespace
 {
@@ -113,9 +114,14 @@ QPushButton *ExercisePanel::addClearButton(const char *name)
     return button;
 }
 
-QPushButton *ExercisePanel::makeKey(const char *name, const char *caption, const QRect &geometry)
+// A desktop may put an accelerator mark into a button's caption ("&M"), so the character a
+// key appends is kept beside the caption, never read back from it.
+static constexpr const char *keyCharacter = "keyCharacter";
+
+QPushButton *ExercisePanel::makeKey(const char *name, const char *character, const QRect &geometry)
 {
-    auto *key = new QPushButton(QString::fromLatin1(caption), this);
+    auto *key = new QPushButton(QString::fromLatin1(character), this);
+    key->setProperty(keyCharacter, QString::fromLatin1(character));
     key->setObjectName(QString::fromLatin1(name));
     key->setGeometry(geometry);
     key->setFont(fixedFont(24));
@@ -132,9 +138,9 @@ int ExercisePanel::beginTask()
     return programRandom().between(SmallestTaskNumber, LargestTaskNumber);
 }
 
-void ExercisePanel::appendKeyCaption(const QPushButton *key)
+void ExercisePanel::appendKeyCharacter(const QPushButton *key)
 {
-    answerBox->setText(answerBox->text() + key->text());
+    answerBox->setText(answerBox->text() + key->property(keyCharacter).toString());
 }
 
 void ExercisePanel::clearAnswer()

@@ -9,7 +9,7 @@ class QLineEdit;
 class QPushButton;
 
 // What the reading and the writing panel have in common: their place and look, the
-// building of their controls, the keys that append their caption, and the one answer
+// building of their controls, the keys that append their character, and the one answer
 // check that judges every change of the answer box.
 class ExercisePanel : public QWidget
 {
@@ -27,11 +27,12 @@ protected:
     QLineEdit *addAnswerBox(const char *name, const QRect &geometry);
     QLabel *addSolutionLabel(const char *name, const QRect &geometry);
     QPushButton *addClearButton(const char *name);
+    // A key shows its character as its caption and keeps it as data to append.
     template <class Panel>
-    QPushButton *addKey(const char *name, const char *caption, const QRect &geometry,
+    QPushButton *addKey(const char *name, const char *character, const QRect &geometry,
                         void (Panel::*click)())
     {
-        QPushButton *key = makeKey(name, caption, geometry);
+        QPushButton *key = makeKey(name, character, geometry);
         connect(key, &QAbstractButton::clicked, static_cast<Panel *>(this), click);
         return key;
     }
@@ -40,8 +41,8 @@ protected:
     // the old solution), empty the solution, reseed from the clock, draw. Returns the number.
     int beginTask();
 
-    // A key appends its own caption to the answer.
-    void appendKeyCaption(const QPushButton *key);
+    // A key appends its own character to the answer.
+    void appendKeyCharacter(const QPushButton *key);
     void clearAnswer();
 
     // Runs on every change of the answer box, also nested inside a change it causes.
@@ -51,7 +52,7 @@ protected:
     virtual void startNewTask() = 0;
 
 private:
-    QPushButton *makeKey(const char *name, const char *caption, const QRect &geometry);
+    QPushButton *makeKey(const char *name, const char *character, const QRect &geometry);
     void raiseCounter(QLabel *counter);
 
     QLabel *rightCounter;

@@ -15,16 +15,16 @@ public:
     void Text2_Change() { checkAnswer(); }
     void Befehl13_Click() { clearAnswer(); }
 
-    void Befehl14_Click() { appendKeyCaption(Befehl14); }
-    void Befehl15_Click() { appendKeyCaption(Befehl15); }
-    void Befehl16_Click() { appendKeyCaption(Befehl16); }
-    void Befehl17_Click() { appendKeyCaption(Befehl17); }
-    void Befehl18_Click() { appendKeyCaption(Befehl18); }
-    void Befehl19_Click() { appendKeyCaption(Befehl19); }
-    void Befehl20_Click() { appendKeyCaption(Befehl20); }
-    void Befehl21_Click() { appendKeyCaption(Befehl21); }
-    void Befehl22_Click() { appendKeyCaption(Befehl22); }
-    void Befehl23_Click() { appendKeyCaption(Befehl23); }
+    void Befehl14_Click() { appendKeyCharacter(Befehl14); }
+    void Befehl15_Click() { appendKeyCharacter(Befehl15); }
+    void Befehl16_Click() { appendKeyCharacter(Befehl16); }
+    void Befehl17_Click() { appendKeyCharacter(Befehl17); }
+    void Befehl18_Click() { appendKeyCharacter(Befehl18); }
+    void Befehl19_Click() { appendKeyCharacter(Befehl19); }
+    void Befehl20_Click() { appendKeyCharacter(Befehl20); }
+    void Befehl21_Click() { appendKeyCharacter(Befehl21); }
+    void Befehl22_Click() { appendKeyCharacter(Befehl22); }
+    void Befehl23_Click() { appendKeyCharacter(Befehl23); }
 
 protected:
     void startNewTask() override { NewReadingTask(); }

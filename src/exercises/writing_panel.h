@@ -15,13 +15,13 @@ public:
     void Text1_Change() { checkAnswer(); }
     void Befehl12_Click() { clearAnswer(); }
 
-    void Befehl5_Click() { appendKeyCaption(Befehl5); }
-    void Befehl6_Click() { appendKeyCaption(Befehl6); }
-    void Befehl7_Click() { appendKeyCaption(Befehl7); }
-    void Befehl8_Click() { appendKeyCaption(Befehl8); }
-    void Befehl9_Click() { appendKeyCaption(Befehl9); }
-    void Befehl10_Click() { appendKeyCaption(Befehl10); }
-    void Befehl11_Click() { appendKeyCaption(Befehl11); }
+    void Befehl5_Click() { appendKeyCharacter(Befehl5); }
+    void Befehl6_Click() { appendKeyCharacter(Befehl6); }
+    void Befehl7_Click() { appendKeyCharacter(Befehl7); }
+    void Befehl8_Click() { appendKeyCharacter(Befehl8); }
+    void Befehl9_Click() { appendKeyCharacter(Befehl9); }
+    void Befehl10_Click() { appendKeyCharacter(Befehl10); }
+    void Befehl11_Click() { appendKeyCharacter(Befehl11); }
 
 protected:
     void startNewTask() override { NewWritingTask(); }

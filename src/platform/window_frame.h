@@ -11,5 +11,7 @@ void setUpFixedWindow(QWidget *window, QSize clientSize, const QString &title);
 // Shows a window of the program and makes it the one the learner works in.
 void showAndActivate(QWidget *window);
 
-// Left = (screen width - window width) / 2, Top likewise, measured with the frame.
+// Left = (screen width - window width) / 2, Top likewise, measured with the frame. A window
+// without a frame yet is measured with the frame its predecessors had, and centred again
+// once the window manager has framed it if its frame differs.
 void centreOnScreen(QWidget *window);

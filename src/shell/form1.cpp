@@ -56,6 +56,9 @@ QLabel *label(QWidget *window, const char *name, const QString &text, QRect geom
 
 Form1::Form1()
 {
+    // Before the first window is shown: a Wayland dock finds the program's icon and name
+    // through its desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZAHLZEICHEN_APP_ID));
     setObjectName(QStringLiteral("Form1"));
     exposeShownChildrenOnly(this);
     setUpFixedWindow(this, twipsRect(0, 0, 10230, 6525).size(),

@@ -9,3 +9,14 @@ std::string clipboardText(const std::vector<std::string> &lines)
     }
     return text;
 }
+
+std::string clipboardHtml(const std::vector<std::string> &lines)
+{
+    std::string html = "<pre style=\"font-family: 'Courier New', 'Liberation Mono', monospace\">";
+    for (std::size_t row = 0; row < lines.size(); ++row) {
+        if (row > 0)
+            html += '\n';
+        html += lines[row];
+    }
+    return html + "</pre>";
+}

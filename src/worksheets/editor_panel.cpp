@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/colours.h"
 #include "platform/fonts.h"
+#include "platform/list_box.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
 #include "platform/random.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScopedValueRollback>
 
@@ -56,10 +58,10 @@ QLabel *heading(QWidget *panel, const char *name, const QString &caption, QRect 
 
 QListWidget *list(QWidget *panel, const char *name, int left, int width, const QColor &colour)
 {
-    auto *result = new QListWidget(panel);
+    // A click that leaves no line marked would leave "Löschen" with nothing to remove.
+    auto *result = new ListBox(panel);
     result->setObjectName(QLatin1String(name));
     result->setGeometry(twipsRect(left, 360, width, 5700));
-    result->setSelectionMode(QAbstractItemView::SingleSelection);
     result->setFont(fixedFont(12));
     setBackground(result, colour);
     return result;
@@ -248,8 +250,8 @@ void EditorPanel::selectLastLines()
 
 void EditorPanel::Befehl30_Click()
 {
-    // Without a selected number there is nothing to remove; removing nothing keeps the three
-    // lists parallel.
+    // Liste5 keeps a marked line while it holds lines; only empty lists have none, and then
+    // removing nothing keeps the three lists parallel.
     const int row = selectedRow(Liste5);
     if (row < 0)
         return;
@@ -271,7 +273,12 @@ void EditorPanel::Befehl34_Click()
         lines.push_back(lineOf(Liste7, row));
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(QString::fromStdString(clipboardText(lines)));
+    auto *sheet = new QMimeData;
+    sheet->setText(QString::fromStdString(clipboardText(lines)));
+    // An empty sheet leaves nothing but the empty text.
+    if (!lines.empty())
+        sheet->setHtml(QString::fromStdString(clipboardHtml(lines)));
+    clipboard->setMimeData(sheet);
 
     const QString name = Bezeichnung18->text().chopped(1);
     informationBox(

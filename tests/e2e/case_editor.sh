@@ -1,5 +1,5 @@
 # A teacher builds a solution sheet with mouse and keyboard and copies it: the clipboard
-# holds exactly its bytes.
+# holds exactly its bytes as plain text, and the same lines as HTML.
 . "$E2E_DIR/lib.sh"
 start_app
 click_twips "$MAIN" $EDITOR
@@ -13,6 +13,11 @@ sleep 0.3
 click_twips "$MAIN" $((120 + 120)) $((120 + 2880)) 1335 375
 answer_box "Kopieren (in CourierNew)" OK "$MAIN" >/dev/null
 expected="20 20 20 37 20 3d 20 56 49 49 0d 0a 31 39 39 34 20 3d 20 4d 43 4d 58 43 49 56 0d 0a"
-actual=$(xclip -o -selection clipboard | od -An -tx1 | tr -s ' \n' ' ' | sed 's/^ //; s/ $//')
+actual=$(xclip -o -selection clipboard -t text/plain | od -An -tx1 | tr -s ' \n' ' ' |
+    sed 's/^ //; s/ $//')
 [ "$actual" = "$expected" ] || fail "clipboard holds: $actual"
+# Beside the plain text, the same lines as HTML in a fixed-pitch font for word processors.
+targets=$(xclip -o -selection clipboard -t TARGETS)
+echo "$targets" | grep -qx "text/html" || fail "no HTML on the clipboard, only: $targets"
+xclip -o -selection clipboard -t text/html | grep -q "Courier New" || fail "HTML without its font"
 echo ok

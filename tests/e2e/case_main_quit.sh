@@ -1,7 +1,9 @@
-# The main window opens at its size; "Beenden" answered No keeps it, Yes ends the program.
+# The main window opens at its size, centred; "Beenden" answered No keeps it, Yes ends the
+# program.
 . "$E2E_DIR/lib.sh"
 start_app
 [ "$(client_size "$MAIN")" = "682x435" ] || fail "client size is $(client_size "$MAIN")"
+expect_centred "$MAIN" "the main window"
 
 click_twips "$MAIN" 240 240 1455 495
 answer_box "$MAIN_TITLE" Nein "$MAIN" >/dev/null

@@ -1,5 +1,5 @@
-# A whole memory game at level "E", played with mouse clicks alone; at its end the message
-# and the main window shown again.
+# A whole memory game at level "E" in its centred window, played with mouse clicks alone; at
+# its end the message and the main window shown again.
 . "$E2E_DIR/lib.sh"
 start_app
 main_before=$(region_sum "$MAIN" 0 0 682 435)
@@ -7,6 +7,7 @@ click_twips "$MAIN" $MEMOSPIEL
 MEMO=$(wait_window "Tavlo-Memospiel (Einer)") || fail "memory window not shown"
 is_shown "$MAIN_TITLE" "$MAIN" && fail "main window still shown"
 [ "$(client_size "$MEMO")" = "458x467" ] || fail "memory window is $(client_size "$MEMO")"
+expect_centred "$MEMO" "the memory window"
 click_twips "$MEMO" 5640 120 375 495 # "E"
 result=$(python3 "$E2E_DIR/play_memory.py" "$MEMO") || fail "game not played through: $result"
 answer_box "Tavlo-Memory" OK "$MEMO" "$MAIN" >/dev/null

@@ -84,6 +84,24 @@ pixel() {
 
 client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
 
+# Expects a window's outer box, its frame included, centred on the screen; the window
+# manager may take a moment to frame the window. $2 names the window in a failure.
+expect_centred() {
+    local screen_w screen_h x y w h left right top bottom offset
+    read -r screen_w screen_h <<<"$(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')"
+    for _ in $(seq 20); do
+        read -r x y w h <<<"$(xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4}
+            /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}')"
+        read -r left right top bottom <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS |
+            sed -n 's/.*= //p' | tr -d ,)"
+        offset="$((x - left - (screen_w - left - w - right) / 2))"
+        offset="$offset,$((y - top - (screen_h - top - h - bottom) / 2))"
+        [ "$offset" = "0,0" ] && return 0
+        sleep 0.1
+    done
+    fail "$2 lies $offset pixels off the centre of the screen"
+}
+
 # Answers a message box titled $1 (not one of the windows listed after the button) by pressing
 # its button "Ja" or "Nein" or "OK".
 answer_box() {

@@ -217,7 +217,7 @@ private Q_SLOTS:
                  exercise == QLatin1String("reading") ? "3888" : "MMMDCCCLXXXVIII");
     }
 
-    void keysAppendTheirCaptionAndStandInOrder_data()
+    void keysAppendTheirCharacterEvenWhenTheDesktopMarksTheCaption_data()
     {
         QTest::addColumn<QString>("exercise");
         QTest::addColumn<QStringList>("namesLeftToRight");
@@ -233,7 +233,7 @@ private Q_SLOTS:
                                  << "MDCLXVI";
     }
 
-    void keysAppendTheirCaptionAndStandInOrder()
+    void keysAppendTheirCharacterEvenWhenTheDesktopMarksTheCaption()
     {
         QFETCH(QString, exercise);
         QFETCH(QStringList, namesLeftToRight);
@@ -249,6 +249,8 @@ private Q_SLOTS:
             QCOMPARE(key->text(), captionsLeftToRight.mid(i, 1));
             QVERIFY(key->x() > previousLeft);
             previousLeft = key->x();
+            // As a desktop theme adds an accelerator mark to a button's caption.
+            key->setText(QLatin1Char('&') + key->text());
             QTest::mouseClick(key, Qt::LeftButton);
             appended += captionsLeftToRight.at(i);
         }

@@ -3,12 +3,12 @@
 // Shared by the fuzz targets: a failing property stops the run (libFuzzer keeps the input),
 // and references that do not use the rules under test.
 
-#include <array>
+#include "greedy_numeral.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <utility>
 
 inline void require(bool holds, const char *property)
 {
@@ -36,30 +36,4 @@ inline long long cappedValue(std::string_view digits, long long ceiling)
             return ceiling;
     }
     return value;
-}
-
-// The numeral of 0 to 3999 by greedy subtraction: take the largest value that still fits.
-inline std::string greedyNumeral(int number)
-{
-    static constexpr std::array<std::pair<int, std::string_view>, 13> values = {{
-        {1000, "M"},
-        {900, "CM"},
-        {500, "D"},
-        {400, "CD"},
-        {100, "C"},
-        {90, "XC"},
-        {50, "L"},
-        {40, "XL"},
-        {10, "X"},
-        {9, "IX"},
-        {5, "V"},
-        {4, "IV"},
-        {1, "I"},
-    }};
-    std::string numeral;
-    for (const auto &[value, letters] : values) {
-        for (; number >= value; number -= value)
-            numeral += letters;
-    }
-    return numeral;
 }

@@ -1,6 +1,7 @@
 #include "program_checks.h"
 
 #include "exercises/number_table_panel.h"
+#include "greedy_numeral.h"
 #include "numerals/numerals.h"
 #include "platform/caption.h"
 #include "platform/colours.h"
@@ -165,7 +166,7 @@ QString ProgramChecks::checkExercises(const Form1 &window)
         if (!ok || n < 1 || n > 3999 || number != QString::number(n))
             return QStringLiteral("reading solution \"%1\"").arg(number);
         const QString shown = control<QLabel>(window, QStringLiteral("Bezeichnung9"))->text();
-        if (shown != fromStd(SpaceOut(ComposeNumeral(n))))
+        if (shown != fromStd(SpaceOut(greedyNumeral(n))))
             return QStringLiteral("reading task \"%1\" for %2").arg(shown, number);
         if (QString broken = checkAnswerBox(window, "Text2", "Bezeichnung10"); !broken.isEmpty())
             return broken;
@@ -177,7 +178,7 @@ QString ProgramChecks::checkExercises(const Form1 &window)
         bool ok = false;
         const int n = QString(shown).remove(QLatin1Char(' ')).toInt(&ok);
         if (!ok || n < 1 || n > 3999 || shown != fromStd(SpaceOutNumber(n)) ||
-            numeral != fromStd(ComposeNumeral(n)))
+            numeral != fromStd(greedyNumeral(n)))
             return QStringLiteral("writing task \"%1\" with solution \"%2\"").arg(shown, numeral);
         if (QString broken = checkAnswerBox(window, "Text1", "Bezeichnung7"); !broken.isEmpty())
             return broken;
@@ -207,7 +208,7 @@ QString ProgramChecks::checkNumberField(const Form1 &window)
         value = value * 10 + slider->value();
     }
     const QString numeral = control<QLabel>(window, QStringLiteral("feld1"))->text();
-    if (value > 3999 || numeral != fromStd(SpaceOut(ComposeNumeral(value))))
+    if (value > 3999 || numeral != fromStd(SpaceOut(greedyNumeral(value))))
         return QStringLiteral("feld1 shows \"%1\" for %2").arg(numeral).arg(value);
 
     const auto *table = control<NumberTablePanel>(window, QStringLiteral("Bild3"));
@@ -275,7 +276,7 @@ QString ProgramChecks::checkEditor(const Form1 &window)
     const bool numberShown = kind != QStringLiteral("Leseblatt:");
     const bool numeralShown = kind != QStringLiteral("Schreibblatt:");
     for (int row = 0; row < numbers.size(); ++row) {
-        if (numerals[row] != fromStd(ComposePadded(numbers[row].toStdString())))
+        if (numerals[row] != fromStd(greedyNumeral(numbers[row].trimmed().toInt())))
             return QStringLiteral("line %1: %2 has the numeral \"%3\"")
                 .arg(row)
                 .arg(numbers[row], numerals[row]);
@@ -326,16 +327,13 @@ QString ProgramChecks::checkMemory(const QWidget &memo)
     // Each pair is a number of the level and its numeral.
     const QStringList values = entries(control<QListWidget>(memo, QStringLiteral("Liste1")));
     if (pairs.size() == 18 && values.size() == 18) {
-        const auto &table = letter == QLatin1String("H")   ? Hundreds
-                            : letter == QLatin1String("Z") ? Tens
-                                                           : Ones;
-        const QString suffix = letter == QLatin1String("H")   ? QStringLiteral("00")
-                               : letter == QLatin1String("Z") ? QStringLiteral("0")
-                                                              : QString();
+        const int place = letter == QLatin1String("H")   ? 100
+                          : letter == QLatin1String("Z") ? 10
+                                                         : 1;
         for (int card = 1; card <= 18; ++card) {
             const int digit = pairs[card - 1].digitValue();
-            const QString number = QString::number(digit) + suffix;
-            const QString numeral = QString::fromLatin1(table.at(static_cast<std::size_t>(digit)));
+            const QString number = QString::number(digit * place);
+            const QString numeral = fromStd(greedyNumeral(digit * place));
             const int partner = static_cast<int>(pairs.indexOf(pairs[card - 1])) + 1 == card
                                     ? static_cast<int>(pairs.lastIndexOf(pairs[card - 1])) + 1
                                     : static_cast<int>(pairs.indexOf(pairs[card - 1])) + 1;

@@ -1,29 +1,8 @@
+#include "greedy_numeral.h"
 #include "numerals/numerals.h"
 #include "test_registry.h"
 
 #include <QTest>
-
-namespace
-{
-
-// An independent rule to check the tables against: greedy subtraction of the values
-// of the subtractive Roman numeral system.
-std::string greedyNumeral(int number)
-{
-    static const std::pair<int, const char *> values[] = {
-        {1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"}, {100, "C"}, {90, "XC"}, {50, "L"},
-        {40, "XL"},  {10, "X"},   {9, "IX"},  {5, "V"},    {4, "IV"},  {1, "I"}};
-    std::string numeral;
-    for (const auto &[value, letters] : values) {
-        while (number >= value) {
-            numeral += letters;
-            number -= value;
-        }
-    }
-    return numeral;
-}
-
-} // namespace
 
 class NumeralsTest : public QObject
 {

@@ -123,11 +123,13 @@ private Q_SLOTS:
         }
     }
 
-    void windowHasItsFixedClientSizeAndHiddenNumeralTables()
+    void windowHasItsSizeTitleDesktopEntryAndHiddenNumeralTables()
     {
         QCOMPARE(window->size(), QSize(682, 435));
         QCOMPARE(window->minimumSize(), window->maximumSize());
         QCOMPARE(window->windowTitle(), QStringLiteral("Römische Zahlzeichen"));
+        // The installed entry's name, org.zahlzeichen.zahlzeichen.desktop, less its ending.
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.zahlzeichen.zahlzeichen"));
         const int counts[] = {4, 10, 10, 10};
         for (int n = 1; n <= 4; ++n) {
             auto *list =

@@ -11,8 +11,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <memory>
 
 namespace
@@ -253,16 +256,22 @@ private Q_SLOTS:
         }
     }
 
-    void loeschenWithoutASelectedNumberRemovesNothing()
+    void noClickUnmarksALineSoLoeschenRemovesTheMarkedOne()
     {
+        click("Befehl30"); // with empty lists there is nothing to remove
+        QCOMPARE(numbers()->count(), 0);
+        for (const char *entry : {"7", "8", "9"})
+            add(QString::fromLatin1(entry));
+        for (QListWidget *list : {numbers(), numerals(), sheet()}) {
+            clickLine(list, 1);
+            clickLine(list, 1, Qt::ControlModifier);
+            const QPoint blank(list->viewport()->width() / 2, list->viewport()->height() - 4);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, blank);
+            QCOMPARE(selectedRowOf(list), 1);
+        }
         click("Befehl30");
-        add(QStringLiteral("7"));
-        add(QStringLiteral("8"));
-        clickLine(numbers(), 1, Qt::ControlModifier); // takes the selection away
-        QCOMPARE(selectedRowOf(numbers()), -1);
-        click("Befehl30");
-        QCOMPARE(linesOf(numbers()), (QStringList{"   7", "   8"}));
-        QCOMPARE(linesOf(sheet()), (QStringList{"   7 = VII", "   8 = VIII"}));
+        QCOMPARE(linesOf(numbers()), (QStringList{"   7", "   9"}));
+        QCOMPARE(linesOf(sheet()), (QStringList{"   7 = VII", "   9 = IX"}));
     }
 
     void alleLoeschenKeepsTheKindForTheNextNumber()
@@ -306,7 +315,19 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setText(QStringLiteral("alter Text"));
         MessageBoxAnswer answer(QStringLiteral("OK"));
         click("Befehl34");
-        QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), bytes);
+        const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(copied->text().toUtf8(), bytes);
+        // Beside the text the same lines in a fixed-pitch font, read as a word processor would.
+        QCOMPARE(copied->hasHtml(), !bytes.isEmpty());
+        QTextDocument pasted;
+        pasted.setHtml(copied->html());
+        QString lines = QString::fromUtf8(bytes).remove(QLatin1Char('\r'));
+        lines.chop(1);
+        QCOMPARE(pasted.toPlainText(), lines);
+        const QStringList fixedPitch{"Courier New", "Liberation Mono", "monospace"};
+        const QTextCharFormat format = pasted.begin().begin().fragment().charFormat();
+        QCOMPARE(format.fontFamilies().toStringList(),
+                 bytes.isEmpty() ? QStringList() : fixedPitch);
         QCOMPARE(answer.boxesSeen(), 1);
         QCOMPARE(answer.text, "Das " + name + " wurde in die Ablage kopiert.\n\n");
         QCOMPARE(answer.title, QStringLiteral("Kopieren (in CourierNew)"));
@@ -329,6 +350,7 @@ private Q_SLOTS:
         QTest::newRow("1 2 a 3 typed") << "" << 0 << "12a3" << false << 0 << "123";
         QTest::newRow("0 after 400") << "400" << 3 << "0" << false << 1 << "400";
         QTest::newRow("5 before 999") << "999" << 0 << "5" << false << 1 << "599";
+        QTest::newRow("1 before 999") << "999" << 0 << "1" << false << 0 << "1999";
         QTest::newRow("five nines pasted") << "" << 0 << "99999" << true << 2 << "999";
         QTest::newRow("nines and letters pasted") << "" << 0 << "9a9b9c9d9" << true << 2 << "999";
         // Pastes that would need more messages are cut after a few, silently.

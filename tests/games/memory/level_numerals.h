@@ -1,18 +1,24 @@
 #pragma once
 
 #include "games/memory/memory_deal.h"
-#include "numerals/numerals.h"
 
 #include <QStringList>
+#include <string>
 
-// The numeral list of a level, taken straight from the numeral tables.
+// A level's numeral parts written out, entry d for pair digit d, to judge the tables by.
 inline MemoryNumerals levelNumerals(char level)
 {
-    const auto &table = level == 'H' ? Hundreds : level == 'Z' ? Tens : Ones;
-    MemoryNumerals numerals;
-    for (std::size_t d = 0; d < table.size(); ++d)
-        numerals[d] = std::string(table[d]);
-    return numerals;
+    if (level == 'H')
+        return {"", "C", "CC", "CCC", "CD", "D", "DC", "DCC", "DCCC", "CM"};
+    if (level == 'Z')
+        return {"", "X", "XX", "XXX", "XL", "L", "LX", "LXX", "LXXX", "XC"};
+    return {"", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX"};
+}
+
+// What the number card of pair digit d shows at the level: d ones, tens or hundreds.
+inline std::string levelNumber(char level, int digit)
+{
+    return std::to_string(digit * (level == 'H' ? 100 : level == 'Z' ? 10 : 1));
 }
 
 // The 18 values a board of the level must hold, in a fixed order.
@@ -21,7 +27,7 @@ inline QStringList levelValues(char level)
     QStringList values;
     const MemoryNumerals numerals = levelNumerals(level);
     for (int k = 1; k <= 9; ++k) {
-        values << QString::number(k) + QString::fromStdString(std::string(numberSuffix(level)));
+        values << QString::fromStdString(levelNumber(level, k));
         values << QString::fromStdString(numerals[static_cast<std::size_t>(k)]);
     }
     values.sort();

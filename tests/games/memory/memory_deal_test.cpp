@@ -30,7 +30,6 @@ private Q_SLOTS:
         const MemoryBoard board = dealMemoryBoard(level, numerals, random);
 
         QCOMPARE(board.pairString.size(), std::size_t{18});
-        const std::string suffix(numberSuffix(level));
         for (char digit = '1'; digit <= '9'; ++digit) {
             const std::size_t first = board.pairString.find(digit);
             QVERIFY(first != std::string::npos);
@@ -38,7 +37,7 @@ private Q_SLOTS:
             QVERIFY(second != std::string::npos);
             QCOMPARE(board.pairString.find(digit, second + 1), std::string::npos);
 
-            const std::string number = std::string(1, digit) + suffix;
+            const std::string number = levelNumber(level, digit - '0');
             const std::string &numeral = numerals[static_cast<std::size_t>(digit - '0')];
             const bool numeralFirst =
                 board.values[first] == numeral && board.values[second] == number;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QListWidget>
+
+// A list in single selection whose marked line the user cannot take away: a click on the
+// blank space below the lines, or Ctrl with a click or Space on the marked line, leaves it
+// marked. A button that acts on "the selected line" then acts on the line the user sees
+// marked. Clicking another line still moves the mark, and the program may still clear it.
+class ListBox : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ListBox(QWidget *parent);
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override;
+};
