@@ -1,0 +1,45 @@
+# The pictures are drawn as SVG in src/assets and rendered to PNG at build time, then compiled
+# into the core library as the resource "assets" (:/assets/<name>.png). Reading a small PNG
+# costs a fraction of parsing and drawing an SVG, and the SVG of the window icon would also
+# bring in the SVG icon engine and a font for its text before the first window is painted.
+
+add_executable(zahlzeichen_render_picture tools/render_picture/render_picture.cpp)
+target_link_libraries(zahlzeichen_render_picture PRIVATE Qt6::Gui Qt6::Svg)
+target_compile_options(zahlzeichen_render_picture PRIVATE -Wall -Wextra -Wpedantic
+  $<$<BOOL:${ZAHLZEICHEN_WERROR}>:-Werror>)
+
+# zahlzeichen_render_picture(<svg> <png> <size>): <size> as render_picture takes it, a square
+# of N pixels ("48") or a scale of the picture's own size ("2x").
+function(zahlzeichen_render_picture svg png size)
+  get_filename_component(name ${png} NAME)
+  add_custom_command(OUTPUT ${png}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+      $<TARGET_FILE:zahlzeichen_render_picture> ${svg} ${png} ${size}
+    DEPENDS zahlzeichen_render_picture ${svg}
+    COMMENT "Drawing ${name}"
+    VERBATIM)
+endfunction()
+
+set(pictures_dir ${PROJECT_BINARY_DIR}/pictures)
+set(assets_dir ${PROJECT_SOURCE_DIR}/src/assets)
+set(picture_files)
+# The window icon in the sizes that X11 asks of an icon without bitmaps of its own.
+foreach(side 16 32 64 128)
+  zahlzeichen_render_picture(${assets_dir}/zahlzeichen.svg
+    ${pictures_dir}/zahlzeichen-${side}.png ${side})
+  list(APPEND picture_files zahlzeichen-${side}.png)
+endforeach()
+# The decorations at their own size and at twice that for screens of double density.
+foreach(picture column tablet)
+  zahlzeichen_render_picture(${assets_dir}/${picture}.svg ${pictures_dir}/${picture}.png 1x)
+  zahlzeichen_render_picture(${assets_dir}/${picture}.svg ${pictures_dir}/${picture}@2x.png 2x)
+  list(APPEND picture_files ${picture}.png ${picture}@2x.png)
+endforeach()
+
+list(TRANSFORM picture_files PREPEND "    <file>")
+list(TRANSFORM picture_files APPEND "</file>")
+list(JOIN picture_files "\n" picture_entries)
+file(CONFIGURE OUTPUT ${pictures_dir}/assets.qrc CONTENT
+  "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n  <qresource prefix=\"/assets\">\n${picture_entries}\n  </qresource>\n</RCC>\n")
+# PNG is compressed already.
+qt6_add_resources(zahlzeichen_picture_sources ${pictures_dir}/assets.qrc OPTIONS --no-compress)
