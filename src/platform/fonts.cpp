@@ -29,6 +29,10 @@ static QFont boldFont(const char *family, QFont::StyleHint hint, qreal pointSize
     font.setStyleHint(hint);
     font.setPointSizeF(pointSize);
     font.setBold(true);
+    // Every text of the program is German in faces that hold all its letters, so no glyph
+    // is ever taken from another face. Without merging, Qt also skips the fallback list that
+    // fontconfig would sort for each face when it is first loaded.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
