@@ -1,20 +1,21 @@
-# The pictures are drawn as SVG in src/assets and rendered to PNG at build time, then compiled
-# into the core library as the resource "assets" (:/assets/<name>.png). Reading a small PNG
-# costs a fraction of parsing and drawing an SVG, and the SVG of the window icon would also
-# bring in the SVG icon engine and a font for its text before the first window is painted.
+# The pictures are drawn as SVG in src/assets and rendered at build time into raw pixels
+# (<name>.argb, see tools/render_picture), compiled into the core library as the resource
+# "assets". The program takes them as they are: the SVG of the window icon brought in the SVG
+# icon engine and a font for its text before the first paint, and even decoding PNGs of the
+# icon and the column cost a tenth of what the main window adds to start-up.
 
 add_executable(zahlzeichen_render_picture tools/render_picture/render_picture.cpp)
 target_link_libraries(zahlzeichen_render_picture PRIVATE Qt6::Gui Qt6::Svg)
 target_compile_options(zahlzeichen_render_picture PRIVATE -Wall -Wextra -Wpedantic
   $<$<BOOL:${ZAHLZEICHEN_WERROR}>:-Werror>)
 
-# zahlzeichen_render_picture(<svg> <png> <size>): <size> as render_picture takes it, a square
-# of N pixels ("48") or a scale of the picture's own size ("2x").
-function(zahlzeichen_render_picture svg png size)
-  get_filename_component(name ${png} NAME)
-  add_custom_command(OUTPUT ${png}
+# zahlzeichen_render_picture(<svg> <bitmap> <size>): a .png or .argb bitmap; <size> as
+# render_picture takes it, a square of N pixels ("48") or a scale of the picture's size ("2x").
+function(zahlzeichen_render_picture svg bitmap size)
+  get_filename_component(name ${bitmap} NAME)
+  add_custom_command(OUTPUT ${bitmap}
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-      $<TARGET_FILE:zahlzeichen_render_picture> ${svg} ${png} ${size}
+      $<TARGET_FILE:zahlzeichen_render_picture> ${svg} ${bitmap} ${size}
     DEPENDS zahlzeichen_render_picture ${svg}
     COMMENT "Drawing ${name}"
     VERBATIM)
@@ -26,14 +27,14 @@ set(picture_files)
 # The window icon in the sizes that X11 asks of an icon without bitmaps of its own.
 foreach(side 16 32 64 128)
   zahlzeichen_render_picture(${assets_dir}/zahlzeichen.svg
-    ${pictures_dir}/zahlzeichen-${side}.png ${side})
-  list(APPEND picture_files zahlzeichen-${side}.png)
+    ${pictures_dir}/zahlzeichen-${side}.argb ${side})
+  list(APPEND picture_files zahlzeichen-${side}.argb)
 endforeach()
 # The decorations at their own size and at twice that for screens of double density.
 foreach(picture column tablet)
-  zahlzeichen_render_picture(${assets_dir}/${picture}.svg ${pictures_dir}/${picture}.png 1x)
-  zahlzeichen_render_picture(${assets_dir}/${picture}.svg ${pictures_dir}/${picture}@2x.png 2x)
-  list(APPEND picture_files ${picture}.png ${picture}@2x.png)
+  zahlzeichen_render_picture(${assets_dir}/${picture}.svg ${pictures_dir}/${picture}.argb 1x)
+  zahlzeichen_render_picture(${assets_dir}/${picture}.svg ${pictures_dir}/${picture}@2x.argb 2x)
+  list(APPEND picture_files ${picture}.argb ${picture}@2x.argb)
 endforeach()
 
 list(TRANSFORM picture_files PREPEND "    <file>")
@@ -41,5 +42,5 @@ list(TRANSFORM picture_files APPEND "</file>")
 list(JOIN picture_files "\n" picture_entries)
 file(CONFIGURE OUTPUT ${pictures_dir}/assets.qrc CONTENT
   "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n  <qresource prefix=\"/assets\">\n${picture_entries}\n  </qresource>\n</RCC>\n")
-# PNG is compressed already.
+# Stored uncompressed, so the program reads the pixels in place.
 qt6_add_resources(zahlzeichen_picture_sources ${pictures_dir}/assets.qrc OPTIONS --no-compress)

@@ -1,8 +1,11 @@
 #include "platform/assets.h"
 
-#include <QImageReader>
+#include <QResource>
+#include <array>
+#include <cstring>
 
-// A PNG compiled into the program, by its file name in assets/.
+// A picture compiled into the program, by its file name in assets/: its width and height as
+// two 32-bit numbers, then its pixels, premultiplied ARGB32, as tools/render_picture wrote it.
 static QPixmap readPicture(const QString &fileName)
 {
     // The pictures are compiled into a static library, whose resource initialiser the
@@ -12,17 +15,24 @@ static QPixmap readPicture(const QString &fileName)
         return true;
     }();
     Q_UNUSED(loaded);
-    // Told that it is a PNG, the reader uses Qt's own PNG reader at once; left to detect the
-    // format, it would first load every image format plugin to ask whether it reads PNG.
-    QImageReader reader(QStringLiteral(":/assets/") + fileName, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    const QByteArray data = QResource(QStringLiteral(":/assets/") + fileName).uncompressedData();
+    std::array<quint32, 2> size{};
+    if (static_cast<std::size_t>(data.size()) < sizeof size)
+        return QPixmap();
+    std::memcpy(size.data(), data.constData(), sizeof size);
+    QImage image(static_cast<int>(size[0]), static_cast<int>(size[1]),
+                 QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull() || data.size() != static_cast<qsizetype>(sizeof size) + image.sizeInBytes())
+        return QPixmap();
+    std::memcpy(image.bits(), data.constData() + sizeof size,
+                static_cast<std::size_t>(image.sizeInBytes()));
+    return QPixmap::fromImage(std::move(image));
 }
 
 QPixmap picturePixmap(const QString &pictureName, int scale)
 {
-    QPixmap picture =
-        readPicture(pictureName + (scale > 1 ? QStringLiteral("@2x.png") : QStringLiteral(".png")));
+    QPixmap picture = readPicture(
+        pictureName + (scale > 1 ? QStringLiteral("@2x.argb") : QStringLiteral(".argb")));
     picture.setDevicePixelRatio(scale);
     return picture;
 }
@@ -32,6 +42,6 @@ QIcon windowIcon()
     // The sizes that X11 asks of a scalable icon, each drawn at build time, none scaled.
     QIcon icon;
     for (const int side : {16, 32, 64, 128})
-        icon.addPixmap(readPicture(QStringLiteral("zahlzeichen-%1.png").arg(side)));
+        icon.addPixmap(readPicture(QStringLiteral("zahlzeichen-%1.argb").arg(side)));
     return icon;
 }

@@ -4,8 +4,9 @@
 #include <QPixmap>
 #include <QString>
 
-// The program's pictures are drawn as SVG in src/assets and rendered to PNG when the program
-// is built, so showing one needs no SVG parsing, no SVG module and no font for its text.
+// The program's pictures are drawn as SVG in src/assets and rendered to bitmaps when the
+// program is built, so showing one needs no SVG parsing, no SVG module and no font for its
+// text, and not even the decoding of a PNG.
 
 // A picture by its name in assets/ ("column"), at its own size times scale (1 or 2), for a
 // screen of that device pixel ratio.

@@ -1,8 +1,11 @@
-// Draws an SVG picture into a PNG at build time, so that the program shows its pictures
+// Draws an SVG picture into a bitmap at build time, so that the program shows its pictures
 // without parsing SVG at run time, and desktops that want a bitmap icon find one.
-// Usage: render_picture <in.svg> <out.png> <size>
+// Usage: render_picture <in.svg> <out.png|out.argb> <size>
 //   <size> is either a number of pixels N, for an N x N square with the picture fitted and
 //   centred (an icon), or a scale Fx, for the picture's own size times F (1x, 2x).
+//   A .png is for the desktop. A .argb is for the program, which takes it as it is: the width
+//   and the height as two 32-bit numbers, then the pixels, premultiplied ARGB32, row by row,
+//   all in the byte order of the machine that builds and runs it.
 
 #include <QGuiApplication>
 #include <QImage>
@@ -10,6 +13,7 @@
 #include <QSaveFile>
 #include <QSvgRenderer>
 
+#include <array>
 #include <cstdio>
 #include <optional>
 
@@ -48,6 +52,16 @@ std::optional<Canvas> canvasFor(const QString &sizeArgument, QSizeF pictureSize)
                          fitted.height())};
 }
 
+bool writeRaw(QIODevice &output, const QImage &image)
+{
+    const std::array<quint32, 2> size = {quint32(image.width()), quint32(image.height())};
+    const auto headerBytes = static_cast<qint64>(sizeof size);
+    const auto pixelBytes = static_cast<qint64>(image.sizeInBytes());
+    return output.write(reinterpret_cast<const char *>(size.data()), headerBytes) == headerBytes &&
+           output.write(reinterpret_cast<const char *>(image.constBits()), pixelBytes) ==
+               pixelBytes;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -56,7 +70,8 @@ int main(int argc, char *argv[])
     QGuiApplication application(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() != 4)
-        return fail(QStringLiteral("usage: render_picture <in.svg> <out.png> <pixels>|<scale>x"));
+        return fail(
+            QStringLiteral("usage: render_picture <in.svg> <out.png|out.argb> <pixels>|<scale>x"));
 
     QSvgRenderer renderer(arguments.at(1));
     if (!renderer.isValid())
@@ -80,8 +95,10 @@ int main(int argc, char *argv[])
     painter.end();
 
     // Written whole or not at all, so a failed run never leaves a broken picture behind.
+    const bool raw = arguments.at(2).endsWith(QLatin1String(".argb"));
     QSaveFile output(arguments.at(2));
-    if (!output.open(QIODevice::WriteOnly) || !image.save(&output, "PNG") || !output.commit())
+    if (!output.open(QIODevice::WriteOnly) ||
+        !(raw ? writeRaw(output, image) : image.save(&output, "PNG")) || !output.commit())
         return fail(QStringLiteral("cannot write ") + arguments.at(2));
     return 0;
 }
