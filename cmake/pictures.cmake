@@ -36,6 +36,11 @@ foreach(picture column tablet)
   zahlzeichen_render_picture(${assets_dir}/${picture}.svg ${pictures_dir}/${picture}@2x.argb 2x)
   list(APPEND picture_files ${picture}.argb ${picture}@2x.argb)
 endforeach()
+# The editor's box for the column is 73 x 65 pixels: the column is drawn at 65 pixels rather
+# than scaled down from 81, so it looks as if drawn from the SVG in the box.
+zahlzeichen_render_picture(${assets_dir}/column.svg ${pictures_dir}/column-small.argb 65)
+zahlzeichen_render_picture(${assets_dir}/column.svg ${pictures_dir}/column-small@2x.argb 130)
+list(APPEND picture_files column-small.argb column-small@2x.argb)
 
 list(TRANSFORM picture_files PREPEND "    <file>")
 list(TRANSFORM picture_files APPEND "</file>")
