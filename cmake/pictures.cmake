@@ -2,7 +2,7 @@
 # (<name>.argb, see tools/render_picture), compiled into the core library as the resource
 # "assets". The program takes them as they are: the SVG of the window icon brought in the SVG
 # icon engine and a font for its text before the first paint, and even decoding PNGs of the
-# icon and the column cost a tenth of what the main window adds to start-up.
+# icon and the column cost nearly a tenth of what the main window adds to start-up.
 
 add_executable(zahlzeichen_render_picture tools/render_picture/render_picture.cpp)
 target_link_libraries(zahlzeichen_render_picture PRIVATE Qt6::Gui Qt6::Svg)
