@@ -23,7 +23,13 @@
 namespace
 {
 
-constexpr double StartupAim = 1.15;
+// Start-up aims, Form1 against the bare window, medians, judged on xcb: the platform the
+// program runs on, where both windows share the cost of the connection to the X server.
+// Offscreen has none of that, so the same extra work weighs more; it is shown beside them.
+constexpr double StartupTimeAim = 1.15;
+constexpr double StartupCpuAim = 1.20;
+constexpr double StartupMemoryAim = 1.15;
+constexpr const char *JudgedPlatform = "xcb";
 
 QtMessageHandler passOn = nullptr;
 
@@ -144,14 +150,19 @@ void addStartup(Report &report, const std::vector<StartupSeries> &series,
         "the end of the window's first paint (the first turn of the event loop after the "
         "window's first paint event); CPU time is what the child had used by then, all its "
         "threads, which a busy machine stretches far less than the wall clock (the X server's "
-        "share is not in it); memory is the child's peak resident set (VmHWM) at that moment. Aim: "
-        "the "
-        "main window within " +
-        ratio(StartupAim) + " the bare window, wall-clock medians.\n\n";
+        "share is not in it); memory is the child's peak resident set (VmHWM) at that moment. "
+        "Aims, medians on xcb: the main window within " +
+        ratio(StartupTimeAim) + " the bare window in wall-clock time, " + ratio(StartupCpuAim) +
+        " in CPU time and " + ratio(StartupMemoryAim) +
+        " in peak memory. Offscreen is shown beside them, without an aim: it lacks the X "
+        "server's share that both windows have on xcb, so the same extra work weighs more.\n\n";
 
     std::vector<std::vector<std::string>> timeRows;
     std::vector<std::vector<std::string>> memoryRows;
+    bool judged = false;
     for (const StartupSeries &platform : series) {
+        const bool aimed = platform.platform == QLatin1String(JudgedPlatform);
+        judged = judged || aimed;
         if (!platform.failure.isEmpty()) {
             timeRows.push_back(
                 {text(platform.platform), "not measured: " + text(platform.failure)});
@@ -167,10 +178,19 @@ void addStartup(Report &report, const std::vector<StartupSeries> &series,
         const Summary mainMemory = summariseField(platform.mainWindow, &StartupSample::peakKiB);
         const Summary bareMemory = summariseField(platform.bareWindow, &StartupSample::peakKiB);
         const double timeRatio = mainTime.median / bareTime.median;
+        const double cpuRatio = mainCpu.median / bareCpu.median;
         const double memoryRatio = mainMemory.median / bareMemory.median;
-        const bool timeMet = timeRatio <= StartupAim;
-        const bool memoryMet = memoryRatio <= StartupAim;
         const std::string name = text(platform.platform);
+        // The ratio, and on the judged platform whether it meets its aim.
+        const auto judge = [&report, &name, aimed](double value, double aim,
+                                                   const std::string &what) {
+            if (!aimed)
+                return ratio(value);
+            if (value > aim)
+                report.missed.push_back(what + " on " + name + ": " + ratio(value) +
+                                        " the bare window (aim " + ratio(aim) + ")");
+            return ratio(value) + " " + verdict(value <= aim);
+        };
         const auto timeRow = [&name](const std::string &window, const Summary &s,
                                      const Summary &cpu) {
             return std::vector<std::string>{
@@ -187,23 +207,18 @@ void addStartup(Report &report, const std::vector<StartupSeries> &series,
                                             mebibytes(s.minimum) + " … " + mebibytes(s.maximum)};
         };
         auto row = timeRow("Form1", mainTime, mainCpu);
-        row.push_back(ratio(timeRatio) + " " + verdict(timeMet));
-        row.push_back(ratio(mainCpu.median / bareCpu.median));
+        row.push_back(judge(timeRatio, StartupTimeAim, "start-up time"));
+        row.push_back(judge(cpuRatio, StartupCpuAim, "start-up CPU time"));
         timeRows.push_back(row);
         timeRows.push_back(timeRow("bare window", bareTime, bareCpu));
 
         row = memoryRow("Form1", mainMemory);
-        row.push_back(ratio(memoryRatio) + " " + verdict(memoryMet));
+        row.push_back(judge(memoryRatio, StartupMemoryAim, "peak memory"));
         memoryRows.push_back(row);
         memoryRows.push_back(memoryRow("bare window", bareMemory));
-
-        if (!timeMet)
-            report.missed.push_back("start-up time on " + name + ": " + ratio(timeRatio) +
-                                    " the bare window");
-        if (!memoryMet)
-            report.missed.push_back("peak memory on " + name + ": " + ratio(memoryRatio) +
-                                    " the bare window");
     }
+    if (!judged)
+        report.missed.push_back(std::string("start-up on ") + JudgedPlatform + " not measured");
     report.block +=
         markdownTable({"Platform", "Window", "Runs", "Median", "Interquartile range", "Min … max",
                        "CPU time, median", "Form1 / bare", "Form1 / bare, CPU time"},

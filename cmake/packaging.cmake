@@ -45,19 +45,9 @@ configure_file(data/zahlzeichen.metainfo.xml.in
   ${data_dir}/${ZAHLZEICHEN_APP_ID}.metainfo.xml @ONLY)
 
 # The 48-pixel bitmap icon is drawn from the same SVG as the window icon at build time.
-add_executable(zahlzeichen_render_icon tools/render_icon/render_icon.cpp)
-target_link_libraries(zahlzeichen_render_icon PRIVATE Qt6::Gui Qt6::Svg)
-target_compile_options(zahlzeichen_render_icon PRIVATE -Wall -Wextra -Wpedantic
-  $<$<BOOL:${ZAHLZEICHEN_WERROR}>:-Werror>)
-
 set(icon_svg ${PROJECT_SOURCE_DIR}/src/assets/zahlzeichen.svg)
 set(icon_png ${data_dir}/${ZAHLZEICHEN_APP_ID}.png)
-add_custom_command(OUTPUT ${icon_png}
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-    $<TARGET_FILE:zahlzeichen_render_icon> ${icon_svg} ${icon_png} 48
-  DEPENDS zahlzeichen_render_icon ${icon_svg}
-  COMMENT "Drawing the 48x48 program icon"
-  VERBATIM)
+zahlzeichen_render_picture(${icon_svg} ${icon_png} 48)
 add_custom_target(zahlzeichen_icon ALL DEPENDS ${icon_png})
 
 # Debian keeps changelogs and manual pages compressed, without a time stamp in the header.
@@ -106,7 +96,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZAHLZEICHEN_WEBSITE}/")
 # The Qt libraries come from dpkg-shlibdeps, and with them the plugins the program needs:
-# libqt6gui6 carries the X11 platform plugin, libqt6svg6 the SVG icon and image plugins.
+# libqt6gui6 carries the X11 platform plugin; the pictures are PNG, drawn at build time.
 # The fonts are asked for by name at run time, so no library dependency brings them in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")

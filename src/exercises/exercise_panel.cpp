@@ -53,7 +53,7 @@ QLabel *ExercisePanel::addHeading(const char *name, const QString &caption)
 
 PictureBox *ExercisePanel::addTablet(const char *name)
 {
-    auto *tablet = new PictureBox(QStringLiteral("tablet.svg"), panelColour, this);
+    auto *tablet = new PictureBox(QStringLiteral("tablet"), panelColour, this);
     tablet->setObjectName(QString::fromLatin1(name));
     tablet->setGeometry(twipsRect(240, 600, 1335, 1215));
     tablet->setAccessibleName(QStringLiteral("Tafel mit den Zahlzeichen I, II, III und IV"));

@@ -1,6 +1,12 @@
 #include "platform/assets.h"
 
-static void ensureAssetsLoaded()
+#include <QResource>
+#include <array>
+#include <cstring>
+
+// A picture compiled into the program, by its file name in assets/: its width and height as
+// two 32-bit numbers, then its pixels, premultiplied ARGB32, as tools/render_picture wrote it.
+static QPixmap readPicture(const QString &fileName)
 {
     // The pictures are compiled into a static library, whose resource initialiser the
     // linker would drop unless something calls it.
@@ -9,15 +15,33 @@ static void ensureAssetsLoaded()
         return true;
     }();
     Q_UNUSED(loaded);
+    const QByteArray data = QResource(QStringLiteral(":/assets/") + fileName).uncompressedData();
+    std::array<quint32, 2> size{};
+    if (static_cast<std::size_t>(data.size()) < sizeof size)
+        return QPixmap();
+    std::memcpy(size.data(), data.constData(), sizeof size);
+    QImage image(static_cast<int>(size[0]), static_cast<int>(size[1]),
+                 QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull() || data.size() != static_cast<qsizetype>(sizeof size) + image.sizeInBytes())
+        return QPixmap();
+    std::memcpy(image.bits(), data.constData() + sizeof size,
+                static_cast<std::size_t>(image.sizeInBytes()));
+    return QPixmap::fromImage(std::move(image));
 }
 
-QString assetPath(const QString &fileName)
+QPixmap picturePixmap(const QString &pictureName, int scale)
 {
-    ensureAssetsLoaded();
-    return QStringLiteral(":/assets/") + fileName;
+    QPixmap picture = readPicture(
+        pictureName + (scale > 1 ? QStringLiteral("@2x.argb") : QStringLiteral(".argb")));
+    picture.setDevicePixelRatio(scale);
+    return picture;
 }
 
 QIcon windowIcon()
 {
-    return QIcon(assetPath(QStringLiteral("zahlzeichen.svg")));
+    // The sizes that X11 asks of a scalable icon, each drawn at build time, none scaled.
+    QIcon icon;
+    for (const int side : {16, 32, 64, 128})
+        icon.addPixmap(readPicture(QStringLiteral("zahlzeichen-%1.argb").arg(side)));
+    return icon;
 }

@@ -5,17 +5,23 @@
 
 #include <QPainter>
 
-PictureBox::PictureBox(const QString &assetName, const QColor &colour, QWidget *parent)
-    : QWidget(parent), renderer(assetPath(assetName))
+PictureBox::PictureBox(const QString &pictureName, const QColor &colour, QWidget *parent)
+    : QWidget(parent), pictureName(pictureName)
 {
     setBackground(this, colour);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    QSizeF size = renderer.defaultSize();
+    // Boxes out of sight are never painted, so only the pictures in sight are ever read.
+    const int scale = devicePixelRatio() > 1 ? 2 : 1;
+    if (picture.isNull() || picture.devicePixelRatio() != scale)
+        picture = picturePixmap(pictureName, scale);
+
+    QSizeF size = picture.deviceIndependentSize();
     size.scale(QSizeF(rect().size()), Qt::KeepAspectRatio);
     const QPointF corner((width() - size.width()) / 2, (height() - size.height()) / 2);
-    renderer.render(&painter, QRectF(corner, size));
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRectF(corner, size), picture, QRectF(picture.rect()));
 }

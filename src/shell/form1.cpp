@@ -86,7 +86,7 @@ void Form1::createControls()
     connect(Befehl1, &QPushButton::clicked, this, &Form1::Befehl1_Click);
 
     Figur3 = outlineShape(this, "Figur3", twipsRect(240, 3840, 1455, 2295));
-    Bild6 = new PictureBox(QStringLiteral("column.svg"), windowColour, this);
+    Bild6 = new PictureBox(QStringLiteral("column"), windowColour, this);
     Bild6->setObjectName(QStringLiteral("Bild6"));
     Bild6->setGeometry(twipsRect(360, 3960, 1215, 1215));
     Bild6->setAccessibleName(QStringLiteral("Bild einer römischen Säule"));

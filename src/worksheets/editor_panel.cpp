@@ -103,7 +103,7 @@ EditorPanel::EditorPanel(QWidget *parent) : QWidget(parent)
     Befehl34 =
         button(this, "Befehl34", QStringLiteral("Kopieren"), 2880, &EditorPanel::Befehl34_Click);
 
-    Bild8 = new PictureBox(QStringLiteral("column.svg"), PanelBlue, this);
+    Bild8 = new PictureBox(QStringLiteral("column-small"), PanelBlue, this);
     Bild8->setObjectName(QStringLiteral("Bild8"));
     Bild8->setGeometry(twipsRect(240, 3360, 1095, 975));
     Bild8->setAccessibleName(QStringLiteral("Bild einer römischen Säule"));
