@@ -67,7 +67,8 @@ Form1::Form1()
     setFont(sansFont(8.25));
     createControls();
     createPanels();
-    // The window sees every key before the control that has the focus.
+    // The window sees every key before the control that has the focus, and every move of a
+    // panel.
     QApplication::instance()->installEventFilter(this);
     Form_Load();
 }
@@ -139,8 +140,6 @@ void Form1::createPanels()
     Bild4 = new ReadingPanel(Bezeichnung12, Bezeichnung14, this);
     Bild2 = new WritingPanel(Bezeichnung12, Bezeichnung14, this);
     Bild7 = new EditorPanel(this);
-    for (QWidget *panel : panels())
-        panel->installEventFilter(this);
     keepHiddenControlsOutOfReach();
 
     connect(Befehl2, &QPushButton::clicked, this, &Form1::Befehl2_Click);
