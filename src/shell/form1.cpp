@@ -26,6 +26,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMoveEvent>
 #include <QPushButton>
 
 namespace
@@ -292,7 +293,10 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Move && watched->isWidgetType() &&
         panels().contains(static_cast<QWidget *>(watched))) {
-        keepHiddenControlsOutOfReach();
+        // A widget being shown hears of its place again, unmoved; only a move changes reach.
+        const auto *move = static_cast<QMoveEvent *>(event);
+        if (move->pos() != move->oldPos())
+            keepHiddenControlsOutOfReach();
     } else if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         // A key travels from the focused control up to its parents; look at it once, on
         // its first stop.
