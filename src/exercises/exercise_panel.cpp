@@ -85,7 +85,6 @@ QLineEdit *ExercisePanel::addAnswerBox(const char *name, const QRect &geometry)
     answerBox->setObjectName(QString::fromLatin1(name));
     answerBox->setGeometry(geometry);
     answerBox->setAlignment(Qt::AlignCenter);
-    answerBox->setFont(sansFont(18));
     // Only the panel's keys change the answer: no focus, no typing, no menu, no mouse
     // selection or drop. Read-only rather than disabled, so the answer stays legible.
     answerBox->setReadOnly(true);
@@ -173,6 +172,16 @@ void ExercisePanel::checkAnswer()
     }
     if (static_cast<std::size_t>(answer.size()) > LongestAnswer)
         clearAnswer();
+}
+
+// A line edit lays its text out, and so loads its font, as soon as it is given one. The answer
+// box gets its large font when its panel is first shown: a panel that stays out of sight, as
+// both do at start, then costs no font.
+void ExercisePanel::showEvent(QShowEvent *event)
+{
+    if (!answerBox->testAttribute(Qt::WA_SetFont))
+        answerBox->setFont(sansFont(18));
+    QWidget::showEvent(event);
 }
 
 void ExercisePanel::raiseCounter(QLabel *counter)

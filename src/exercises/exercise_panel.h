@@ -51,6 +51,8 @@ protected:
     // The panel's own new task, drawn after a right answer.
     virtual void startNewTask() = 0;
 
+    void showEvent(QShowEvent *event) override;
+
 private:
     QPushButton *makeKey(const char *name, const char *character, const QRect &geometry);
     void raiseCounter(QLabel *counter);

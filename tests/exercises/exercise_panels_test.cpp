@@ -301,6 +301,10 @@ private Q_SLOTS:
 
         setLeftTwips(panel, 2160);
         QVERIFY(tabLandsInPanel());
+        // In sight, the answer shows in its designed size (the box gets it only then).
+        const QFont answerFont = panel->findChild<QLineEdit *>()->font();
+        QCOMPARE(answerFont.pointSizeF(), 18.0);
+        QVERIFY(answerFont.bold());
 
         setLeftTwips(panel, 10800);
         QVERIFY(!panel->isAncestorOf(QApplication::focusWidget()));
