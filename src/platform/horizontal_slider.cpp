@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <array>
+#include <utility>
 
 HorizontalSlider::HorizontalSlider(QWidget *parent) : QScrollBar(Qt::Horizontal, parent)
 {
@@ -12,34 +14,24 @@ HorizontalSlider::HorizontalSlider(QWidget *parent) : QScrollBar(Qt::Horizontal,
 
 void HorizontalSlider::keyPressEvent(QKeyEvent *event)
 {
-    SliderAction action = SliderNoAction;
-    switch (event->key()) {
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-        action = SliderSingleStepAdd;
-        break;
-    case Qt::Key_Left:
-    case Qt::Key_Down:
-        action = SliderSingleStepSub;
-        break;
-    case Qt::Key_PageUp:
-        action = SliderPageStepAdd;
-        break;
-    case Qt::Key_PageDown:
-        action = SliderPageStepSub;
-        break;
-    case Qt::Key_Home:
-        action = SliderToMinimum;
-        break;
-    case Qt::Key_End:
-        action = SliderToMaximum;
-        break;
-    default:
-        QScrollBar::keyPressEvent(event);
-        return;
+    static constexpr std::array<std::pair<int, SliderAction>, 8> actions = {{
+        {Qt::Key_Right, SliderSingleStepAdd},
+        {Qt::Key_Up, SliderSingleStepAdd},
+        {Qt::Key_PageUp, SliderPageStepAdd},
+        {Qt::Key_End, SliderToMaximum},
+        {Qt::Key_Left, SliderSingleStepSub},
+        {Qt::Key_Down, SliderSingleStepSub},
+        {Qt::Key_PageDown, SliderPageStepSub},
+        {Qt::Key_Home, SliderToMinimum},
+    }};
+    for (const auto &[key, action] : actions) {
+        if (event->key() == key) {
+            event->accept();
+            triggerAction(action);
+            return;
+        }
     }
-    event->accept();
-    triggerAction(action);
+    QScrollBar::keyPressEvent(event);
 }
 
 void HorizontalSlider::paintEvent(QPaintEvent *event)

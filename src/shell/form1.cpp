@@ -251,8 +251,9 @@ QList<QWidget *> Form1::panels() const
 // Out of sight is out of reach: a panel outside the client area, and every control that a
 // panel in sight lies in front of (the number field under the table, the whole window under
 // the editor), is disabled and hidden, so that neither Tab, a click nor a screen reader finds
-// it; the eye sees no difference. Panels are shown and put away only by moving them, so this runs
-// after every move of one.
+// it; the eye sees no difference. The numeral lists below the client area stay hidden by the
+// same rule. Panels are shown and put away only by moving them, so this runs after every move
+// of one.
 void Form1::keepHiddenControlsOutOfReach()
 {
     const QObjectList &backToFront = children();
@@ -260,8 +261,7 @@ void Form1::keepHiddenControlsOutOfReach()
     QList<QWidget *> inReach;
     QList<QWidget *> outOfReach;
     for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        // Controls kept hidden for good (the numeral lists) stay as they are.
-        if (control->isHidden() && !putOutOfReach.contains(control))
+        if (control->isWindow()) // a message box of the window
             continue;
         bool reachable = rect().intersects(control->geometry());
         for (QWidget *panel : movingPanels) {
@@ -275,12 +275,10 @@ void Form1::keepHiddenControlsOutOfReach()
     // What comes into reach first: a key that goes out of reach with the focus hands it on
     // to the next one in reach (opening the editor from the keyboard lands in the editor).
     for (QWidget *control : inReach) {
-        putOutOfReach.remove(control);
         control->setEnabled(true);
         control->setVisible(true);
     }
     for (QWidget *control : outOfReach) {
-        putOutOfReach.insert(control);
         control->setEnabled(false);
         control->setVisible(false);
     }

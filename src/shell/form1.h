@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPointer>
-#include <QSet>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -75,8 +74,6 @@ private:
     // The game windows are created at their first opening and then only hidden and shown.
     std::unique_ptr<memo> memoWindow;
     std::unique_ptr<Form2> pairWindow;
-    // The controls hidden because they are out of sight, as opposed to those hidden for good.
-    QSet<QWidget *> putOutOfReach;
     // Where the focus was when the editor was opened, to go back to when it closes.
     QPointer<QWidget> focusBeforeEditor;
 };
