@@ -2,6 +2,7 @@
 
 #include "exercises/answer_rules.h"
 #include "exercises/exercise_task.h"
+#include "platform/announcement.h"
 #include "platform/clock.h"
 #include "platform/colours.h"
 #include "platform/fonts.h"
@@ -137,6 +138,11 @@ int ExercisePanel::beginTask()
     return programRandom().between(SmallestTaskNumber, LargestTaskNumber);
 }
 
+void ExercisePanel::announceTask()
+{
+    announce(taskLabel, spokenName(taskLabel));
+}
+
 void ExercisePanel::appendKeyCharacter(const QPushButton *key)
 {
     answerBox->setText(answerBox->text() + key->property(keyCharacter).toString());
@@ -159,11 +165,12 @@ void ExercisePanel::checkAnswer()
     // Read afresh: after a right answer both belong to the new task.
     const QString answer = answerBox->text();
     const QString solution = solutionLabel->text();
-    // The colour says it to the eye, the description to a screen reader, which hears of
-    // its every change.
+    // The colour says it to the eye; the description says it to a screen reader that asks,
+    // and the announcement to one that listens.
     if (!IsAcceptableAnswer(answer.toStdString(), solution.toStdString())) {
         setBackground(answerBox, red);
         answerBox->setAccessibleDescription(QStringLiteral("falsch"));
+        announce(answerBox, QStringLiteral("falsch"));
         raiseCounter(wrongCounter);
     } else {
         setBackground(answerBox, white);

@@ -48,6 +48,9 @@ protected:
     // Runs on every change of the answer box, also nested inside a change it causes.
     void checkAnswer();
 
+    // Tells a listening screen reader the task just shown.
+    void announceTask();
+
     // The panel's own new task, drawn after a right answer.
     virtual void startNewTask() = 0;
 

@@ -1,6 +1,7 @@
 #include "exercises/number_field.h"
 
 #include "numerals/numerals.h"
+#include "platform/announcement.h"
 #include "platform/colours.h"
 #include "platform/fonts.h"
 #include "platform/horizontal_slider.h"
@@ -103,6 +104,10 @@ void NumberField::sliderChanged(int place)
     ComposeFieldNumeral();
     const auto index = static_cast<std::size_t>(place);
     digitLabels[index]->setText(QString::number(sliders[index]->value()));
+    // A listener moves a slider by keys, so only while it has the focus; the numeral it makes
+    // is heard then, not at start-up when the year is set.
+    if (sliders[index]->hasFocus())
+        announce(feld1, spokenName(feld1));
 }
 
 void NumberField::ComposeFieldNumeral()

@@ -53,4 +53,5 @@ void ReadingPanel::NewReadingTask()
     const ExerciseTask task = ReadingTask(beginTask());
     Bezeichnung10->setText(QString::fromStdString(task.solution));
     Bezeichnung9->setText(QString::fromStdString(task.shown));
+    announceTask();
 }

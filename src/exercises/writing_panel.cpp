@@ -39,4 +39,5 @@ void WritingPanel::NewWritingTask()
     const ExerciseTask task = WritingTask(beginTask());
     Bezeichnung6->setText(QString::fromStdString(task.shown));
     Bezeichnung7->setText(QString::fromStdString(task.solution));
+    announceTask();
 }

@@ -130,6 +130,12 @@ void setSpokenName(QWidget *control, SpokenNameRule rule)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
+QString spokenName(const QWidget *control)
+{
+    const SpokenNameHolder *holder = holderOf(control);
+    return holder ? holder->rule() : control->accessibleName();
+}
+
 void speakPlainWords(QAbstractButton *button)
 {
     setSpokenName(button, [button] {

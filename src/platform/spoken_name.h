@@ -14,5 +14,8 @@ class QWidget;
 using SpokenNameRule = std::function<QString()>;
 void setSpokenName(QWidget *control, SpokenNameRule rule);
 
+// What a screen reader says for the control now: its rule, or else its accessible name.
+QString spokenName(const QWidget *control);
+
 // The common case: a button speaks the plain words of its caption ("L e s e n" as "Lesen").
 void speakPlainWords(QAbstractButton *button);

@@ -1,5 +1,6 @@
 #include "worksheets/editor_panel.h"
 
+#include "platform/announcement.h"
 #include "platform/clock.h"
 #include "platform/colours.h"
 #include "platform/fonts.h"
@@ -7,6 +8,7 @@
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
 #include "platform/random.h"
+#include "platform/spoken_words.h"
 #include "platform/twips.h"
 #include "worksheets/clipboard_text.h"
 #include "worksheets/editor_number.h"
@@ -203,6 +205,7 @@ void EditorPanel::AddEditorNumber()
     Liste6->addItem(QString::fromStdString(number.numeral));
     rebuildCurrentWorksheet();
     selectLastLines();
+    announce(this, QStringLiteral("Neue Zeile: ") + spokenLine(Liste5->count() - 1));
     Text3->setText(QString());
 }
 
@@ -255,9 +258,23 @@ void EditorPanel::Befehl30_Click()
     const int row = selectedRow(Liste5);
     if (row < 0)
         return;
+    const QString removed = spokenLine(row);
     for (QListWidget *list : {Liste5, Liste6, Liste7})
         delete list->takeItem(row);
     selectLastLines();
+    announce(this, QStringLiteral("Zeile gelöscht: ") + removed);
+}
+
+// A line of the lists as a screen reader says it: "Zahl 14, Römische Zahl X I V".
+QString EditorPanel::spokenLine(int row) const
+{
+    QStringList spoken;
+    for (const QListWidget *list : {Liste5, Liste6}) {
+        const std::string value = SpokenValue(lineOf(list, row));
+        if (!value.empty())
+            spoken << QString::fromStdString(value);
+    }
+    return spoken.join(QStringLiteral(", "));
 }
 
 void EditorPanel::Befehl33_Click()

@@ -60,6 +60,7 @@ private:
     void buildWorksheet(WorksheetKind kind);
     void rebuildCurrentWorksheet();
     void selectLastLines();
+    QString spokenLine(int row) const;
 
     QPushButton *Befehl27;
     QPushButton *Befehl28;

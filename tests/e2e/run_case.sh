@@ -32,7 +32,7 @@ wm_pid=$!
 sleep 0.5
 
 set -m
-timeout --kill-after=5 100 bash "$case_script" &
+timeout --kill-after=5 "${E2E_TIMEOUT:-100}" bash "$case_script" &
 case_pid=$!
 wait "$case_pid"
 status=$?

@@ -2,6 +2,7 @@
 
 #include "games/memory/memory_deal.h"
 #include "numerals/numerals.h"
+#include "platform/announcement.h"
 #include "platform/caption.h"
 #include "platform/clock.h"
 #include "platform/colours.h"
@@ -268,8 +269,9 @@ void memo::PlayCard()
     clicked = number(Bezeichnung25);
     const int first = number(Bezeichnung23);
     const QListWidgetItem *value = Liste1->item(clicked - 1);
-    setCaption(cards.at(static_cast<std::size_t>(clicked - 1)),
-               faceText(value ? value->text() : QString()));
+    PressableLabel *card = cards.at(static_cast<std::size_t>(clicked - 1));
+    setCaption(card, faceText(value ? value->text() : QString()));
+    announce(card, spokenName(card));
     if (first == 0) {
         setNumber(Bezeichnung23, clicked);
         return;
@@ -308,6 +310,7 @@ void memo::CloseTurn()
         setCaption(card, QString());
     Bezeichnung23->setText(QStringLiteral("0"));
     Bezeichnung24->setText(QStringLiteral("0"));
+    announce(this, QStringLiteral("Die Karten sind wieder verdeckt."));
 }
 
 // The caption stays: a found card's white text on white shows a plain white card.
@@ -317,6 +320,7 @@ void memo::MarkPairFound()
         setBackground(card, paletteColour(cardFound));
     Bezeichnung23->setText(QStringLiteral("0"));
     Bezeichnung24->setText(QStringLiteral("0"));
+    announce(this, QStringLiteral("Paar gefunden!"));
 }
 
 void memo::FinishGame()

@@ -4,6 +4,7 @@
 #include "games/pairs/drop_target_label.h"
 #include "games/pairs/numeral_order.h"
 #include "games/pairs/pair_round.h"
+#include "platform/announcement.h"
 #include "platform/caption.h"
 #include "platform/clock.h"
 #include "platform/colours.h"
@@ -39,13 +40,17 @@ static constexpr qreal SmallestNumberPointSize = 9.75;
 // What a screen reader says for a game label: each line of its caption as what it is, the
 // number first and then the numerals it has received; an emptied label as empty; a numeral
 // picked up to be placed as picked.
+static QString spokenValue(const QString &line)
+{
+    return QString::fromStdString(SpokenValue(line.toStdString()));
+}
+
 static QString spokenGameLabel(const PressableLabel *label)
 {
     QStringList spoken;
     for (const QString &line : caption(label).split(QLatin1Char('\r'))) {
-        const std::string value = SpokenValue(line.toStdString());
-        if (!value.empty())
-            spoken << QString::fromStdString(value);
+        if (const QString value = spokenValue(line); !value.isEmpty())
+            spoken << value;
     }
     if (spoken.isEmpty())
         spoken << QStringLiteral("Leeres Feld");
@@ -232,8 +237,8 @@ void Form2::dropOn(int target, QWidget *source)
     if (auto *sourceLabel = qobject_cast<QLabel *>(source)) {
         const QListWidgetItem *answer = Liste2->item(target - 1);
         const QString numeral = caption(sourceLabel);
+        DropTargetLabel *targetLabel = numberLabels[static_cast<std::size_t>(target - 1)];
         if (answer && answer->text() == numeral) {
-            QLabel *targetLabel = numberLabels[static_cast<std::size_t>(target - 1)];
             setNumberCaption(targetLabel, caption(targetLabel) + QLatin1Char('\r') + numeral);
             setCaption(sourceLabel, QString());
             setCaption(Bezeichnung19,
@@ -241,6 +246,12 @@ void Form2::dropOn(int target, QWidget *source)
             // A numeral placed is no longer held, however it came.
             if (sourceLabel == picked)
                 pick(nullptr);
+            announce(targetLabel, QStringLiteral("Richtig: ") + spokenGameLabel(targetLabel));
+        } else {
+            // The eye sees the numeral stay where it was; the ear is told why.
+            const QString number = caption(targetLabel).section(QLatin1Char('\r'), 0, 0);
+            announce(sourceLabel, QStringLiteral("Falsch: ") + spokenValue(numeral) +
+                                      QStringLiteral(" gehört nicht zu ") + spokenValue(number));
         }
     }
     if (caption(Bezeichnung19) == QLatin1String("9"))
@@ -251,7 +262,12 @@ void Form2::dropOn(int target, QWidget *source)
 // that one instead.
 void Form2::numeralPressed(DragSourceLabel *numeral)
 {
-    pick(numeral == picked || caption(numeral).isEmpty() ? nullptr : numeral);
+    const bool letGo = numeral == picked;
+    pick(letGo || caption(numeral).isEmpty() ? nullptr : numeral);
+    if (letGo)
+        announce(numeral, spokenValue(caption(numeral)) + QStringLiteral(", losgelassen"));
+    else
+        announce(numeral, spokenGameLabel(numeral));
 }
 
 void Form2::pick(DragSourceLabel *numeral)
@@ -266,6 +282,7 @@ void Form2::pick(DragSourceLabel *numeral)
 void Form2::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && picked) {
+        announce(picked, spokenValue(caption(picked)) + QStringLiteral(", losgelassen"));
         pick(nullptr);
         event->accept();
         return;
