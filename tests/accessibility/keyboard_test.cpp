@@ -60,8 +60,7 @@ void tabToAndPress(QWidget *window, const QString &name)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
 }
 
-// Walks with the arrow keys from where the focus is, as many steps each way as asked, across
-// first.
+// Walks with the arrow keys from where the focus is: across first, then up or down.
 void arrows(int down, int right)
 {
     for (int step = 0; step < std::abs(right); ++step)
@@ -189,8 +188,7 @@ private Q_SLOTS:
         control(window.get(), QStringLiteral("Befehl13"))->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(control<QLineEdit>(window.get(), QStringLiteral("Text2"))->text(), QString());
-        QCOMPARE(control(window.get(), QStringLiteral("Text2"))->accessibleDescription(),
-                 QString());
+        QVERIFY(control(window.get(), QStringLiteral("Text2"))->accessibleDescription().isEmpty());
     }
 
     // Opening the editor with Space leaves the focus in "Zahl eingeben", not on a key behind
@@ -206,12 +204,11 @@ private Q_SLOTS:
         tabToAndPress(window.get(), QStringLiteral("Befehl27"));
         QVERIFY(isAtLeftTwips(control(window.get(), QStringLiteral("Bild7")), 10800));
         QCOMPARE(focusName(), QStringLiteral("Befehl26"));
-        // Given back once: later, the last digit key's panel going away under a screen
-        // reader's press hands the focus on round the Tab order.
+        // Given back once only: later, a key leaving with its panel hands the focus on.
         click(QStringLiteral("Befehl2"));
         control(window.get(), QStringLiteral("Befehl22"))->setFocus(Qt::TabFocusReason);
-        window->Befehl3_Click();
-        QCOMPARE(focusName(), QStringLiteral("Befehl1"));
+        window->Befehl3_Click(); // as a screen reader presses it, the focus staying put
+        QCOMPARE(focusName(), QStringLiteral("Befehl1")); // round the Tab order
     }
 
     // The number field without a mouse: each key moves the thumb the way it points, and the
@@ -293,12 +290,10 @@ private Q_SLOTS:
         while (caption(label(source)) != answerKey(1))
             ++source;
 
-        // A hand's jitter short of the drag distance still picks; a drag begun by mistake
-        // is cancelled at once instead of waiting for a drop.
-        const QPoint jitter =
-            label(source)->rect().center() + QPoint(QApplication::startDragDistance() - 1, 0);
+        // Jitter short of the drag distance still picks; a drag begun by mistake ends at once.
+        const QPoint jitter(QApplication::startDragDistance(), 1); // from (1, 1)
         QTimer::singleShot(0, &QDrag::cancel);
-        QTest::mousePress(label(source), Qt::LeftButton);
+        QTest::mousePress(label(source), Qt::LeftButton, {}, QPoint(1, 1));
         QTest::mouseMove(label(source), jitter);
         QTest::mouseRelease(label(source), Qt::LeftButton, {}, jitter);
         QVERIFY(label(source)->isMarked());
