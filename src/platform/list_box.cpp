@@ -13,3 +13,8 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex 
         return QItemSelectionModel::NoUpdate;
     return command;
 }
+
+void ListBox::keyboardSearch(const QString &)
+{
+    // No jump to a line by its first characters; see the class comment.
+}

@@ -28,6 +28,7 @@
 #include <QListWidget>
 #include <QMoveEvent>
 #include <QPushButton>
+#include <utility>
 
 namespace
 {
@@ -274,17 +275,23 @@ void Form1::keepHiddenControlsOutOfReach()
     }
     // What comes into reach first: a key that goes out of reach with the focus hands it on
     // to the next one in reach (opening the editor from the keyboard lands in the editor).
+    // Hidden before disabled: a hidden control hands the focus on, but a key disabled with
+    // its panel drops it and leaves the window without one.
     for (QWidget *control : inReach) {
         control->setEnabled(true);
         control->setVisible(true);
     }
     for (QWidget *control : outOfReach) {
-        control->setEnabled(false);
         control->setVisible(false);
+        control->setEnabled(false);
     }
-    // Closing the editor takes the focus with it; it goes back to where it was before.
-    if (!focusWidget() && focusBeforeEditor && focusBeforeEditor->isVisible())
-        focusBeforeEditor->setFocus(Qt::OtherFocusReason);
+    // Closing the editor takes the focus with it; it goes back to where it was before, and
+    // that place is forgotten: kept, it would pull the focus back there at every later move.
+    if (focusBeforeEditor && !isAtLeftTwips(Bild7, 120)) {
+        QWidget *before = std::exchange(focusBeforeEditor, nullptr);
+        if (before && before->isVisible())
+            before->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
