@@ -11,6 +11,7 @@
 #include "shell/form1.h"
 #include "task_clock.h"
 #include "test_registry.h"
+#include "text_contrast.h"
 #include "text_fit.h"
 #include "worksheets/editor_panel.h"
 
@@ -24,8 +25,9 @@
 #include <memory>
 
 // Every text the learner sees fits its control in its own font, in the states the learner
-// meets: the longest tasks, the widest numerals, the fullest cards and labels. The same
-// program runs again with every pixel doubled.
+// meets: the longest tasks, the widest numerals, the fullest cards and labels; and it stands
+// out from its background under a light, a dark and a high-contrast desktop scheme, each
+// taken on while the window is open. The same program runs again with every pixel doubled.
 namespace
 {
 
@@ -50,9 +52,26 @@ void pressKeys(const QWidget *panel, const QString &captions)
 
 #define VERIFY_EVERY_TEXT_FITS(window)                                                             \
     do {                                                                                           \
-        const QStringList found = misfits(window);                                                 \
+        QFETCH_GLOBAL(QPalette, scheme);                                                           \
+        QApplication::setPalette(scheme);                                                          \
+        QCoreApplication::processEvents();                                                         \
+        const QStringList found = misfits(window) + illegibleTexts(window);                        \
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));                      \
     } while (false)
+
+// The colours a desktop scheme gives a program.
+QPalette scheme(QRgb window, QRgb windowText, QRgb base, QRgb text, QRgb button, QRgb buttonText,
+                QRgb highlight, QRgb highlightedText)
+{
+    QPalette palette{QColor(button), QColor(window)};
+    palette.setColor(QPalette::WindowText, windowText);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, buttonText);
+    palette.setColor(QPalette::Highlight, highlight);
+    palette.setColor(QPalette::HighlightedText, highlightedText);
+    return palette;
+}
 
 QStringList lines(const QListWidget *list)
 {
@@ -72,6 +91,7 @@ class LegibilityTest : public QObject
     Q_OBJECT
 
     std::unique_ptr<Form1> window;
+    QPalette desktopPalette;
 
     void openMainWindow()
     {
@@ -81,10 +101,23 @@ class LegibilityTest : public QObject
     }
 
 private Q_SLOTS:
+    void initTestCase_data()
+    {
+        desktopPalette = QApplication::palette();
+        QTest::addColumn<QPalette>("scheme");
+        QTest::newRow("light") << desktopPalette;
+        // As the desktop's theme reads them from a dark KDE scheme (Breeze Dark).
+        QTest::newRow("dark") << scheme(0x2a2e32, 0xfcfcfc, 0x1b1e20, 0xfcfcfc, 0x31363b, 0xfcfcfc,
+                                        0x3daee9, 0xfcfcfc);
+        QTest::newRow("high contrast") << scheme(0x000000, 0xffff00, 0x000000, 0xffff00, 0x000000,
+                                                 0xffff00, 0xffff00, 0x000000);
+    }
+
     void cleanup()
     {
         window.reset();
         Clock::setSystem();
+        QApplication::setPalette(desktopPalette);
     }
 
     // Without the designed faces' stand-ins every measurement below would be of another
@@ -148,14 +181,20 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("taskLabel");
         QTest::addColumn<QString>("task");
         QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("wrong");
         // The answer stops one key short of right, so no praise replaces the task.
         QTest::newRow("reading") << QByteArray("Befehl2") << QByteArray("Bild4")
                                  << QByteArray("Bezeichnung9")
                                  << QStringLiteral(" M M M D C C C L X X X V I I I ")
-                                 << QStringLiteral("388");
+                                 << QStringLiteral("388") << QStringLiteral("0");
         QTest::newRow("writing") << QByteArray("Befehl3") << QByteArray("Bild2")
                                  << QByteArray("Bezeichnung6") << QStringLiteral("   3 8 8 8 ")
-                                 << QStringLiteral("MMMDCCCLXXXVII");
+                                 << QStringLiteral("MMMDCCCLXXXVII") << QStringLiteral("0");
+        // A wrong key turns the box red.
+        QTest::newRow("reading, wrong")
+            << QByteArray("Befehl2") << QByteArray("Bild4") << QByteArray("Bezeichnung9")
+            << QStringLiteral(" M M M D C C C L X X X V I I I ") << QStringLiteral("9")
+            << QStringLiteral("1");
     }
     void exercisesShowTheLongestTaskAndAnswerWhole()
     {
@@ -164,12 +203,13 @@ private Q_SLOTS:
         QFETCH(QByteArray, taskLabel);
         QFETCH(QString, task);
         QFETCH(QString, answer);
+        QFETCH(QString, wrong);
         fixClockToDraw(3888);
         openMainWindow();
         click(window.get(), QString::fromLatin1(exerciseButton));
         QCOMPARE(control<QLabel>(window.get(), QString::fromLatin1(taskLabel))->text(), task);
         pressKeys(control(window.get(), QString::fromLatin1(panel)), answer);
-        QCOMPARE(control<QLabel>(window.get(), "Bezeichnung14")->text(), QStringLiteral("0"));
+        QCOMPARE(control<QLabel>(window.get(), "Bezeichnung14")->text(), wrong);
         VERIFY_EVERY_TEXT_FITS(window.get());
     }
 
