@@ -11,7 +11,6 @@
 #include "shell/form1.h"
 #include "task_clock.h"
 #include "test_registry.h"
-#include "text_contrast.h"
 #include "text_fit.h"
 #include "worksheets/editor_panel.h"
 

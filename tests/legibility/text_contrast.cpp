@@ -1,20 +1,15 @@
-#include "text_contrast.h"
-
 #include "exercises/number_table_panel.h"
 #include "text_fit.h"
 
-#include <QAbstractItemView>
 #include <QImage>
 #include <QListWidget>
-#include <QWidget>
-#include <algorithm>
 #include <cmath>
 #include <map>
 
 namespace
 {
 
-// Relative luminance and contrast ratio as the guidelines define them for sRGB.
+// Relative luminance and contrast ratio as WCAG 2 defines them for sRGB.
 double luminance(QRgb colour)
 {
     const auto linear = [](int channel) {
@@ -27,75 +22,67 @@ double luminance(QRgb colour)
 
 double contrast(QRgb a, QRgb b)
 {
-    const double first = luminance(a);
-    const double second = luminance(b);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+    return (std::max(luminance(a), luminance(b)) + 0.05) /
+           (std::min(luminance(a), luminance(b)) + 0.05);
 }
 
-struct Text {
-    const QWidget *control;
-    QRect area; // in the control's coordinates
-};
-
-// Where each visible text is drawn: a control's text extent, each filled line of a list,
-// the whole printed table.
-QList<Text> textsOf(const QWidget *window)
+// Where each visible text is drawn, in the window: a control's text, each line of a list,
+// the printed table.
+QList<std::pair<const QWidget *, QRect>> textAreas(const QWidget *window)
 {
-    QList<Text> texts;
+    QList<std::pair<const QWidget *, QRect>> areas;
+    const auto add = [&](const QWidget *control, const QWidget *in, const QRect &area) {
+        areas.append({control, QRect(in->mapTo(window, area.topLeft()), area.size())});
+    };
     for (const QWidget *control : window->findChildren<QWidget *>()) {
+        const auto *list = qobject_cast<const QListWidget *>(control);
         if (!seenByTheEye(control))
             continue;
-        if (auto *list = qobject_cast<const QListWidget *>(control)) {
+        if (list) {
             for (int row = 0; row < list->count(); ++row) {
                 const QRect line = list->visualItemRect(list->item(row)) & list->viewport()->rect();
                 if (!line.isEmpty() && !list->item(row)->text().trimmed().isEmpty())
-                    texts << Text{list, line.translated(list->viewport()->pos())};
+                    add(list, list->viewport(), line);
             }
         } else if (qobject_cast<const NumberTablePanel *>(control)) {
-            texts << Text{control, control->rect()};
+            add(control, control, control->rect());
         } else if (!textExtent(control).isEmpty()) {
-            texts << Text{control, textExtent(control)};
+            add(control, control, textExtent(control));
         }
     }
-    return texts;
+    return areas;
 }
 
 } // namespace
 
-// The background is the commonest colour of the text's area, the ink the colour in it that
-// stands out most: the core of the glyphs, where no edge smoothing blends it.
+// The background is the commonest colour of a text's area, the ink the colour in it that stands
+// out most: the core of the glyphs, where no edge smoothing blends it into the background.
 QStringList illegibleTexts(QWidget *window)
 {
-    const QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage image = window->grab().toImage();
     const qreal scale = image.devicePixelRatio();
     QStringList found;
-    for (const Text &text : textsOf(window)) {
-        const QRect area = QRect(text.control->mapTo(window, text.area.topLeft()) * scale,
-                                 text.area.size() * scale) &
-                           image.rect();
+    for (const auto &[control, area] : textAreas(window)) {
+        const QRect pixels = QRect(area.topLeft() * scale, area.size() * scale) & image.rect();
         std::map<QRgb, int> counts;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x)
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            for (int x = pixels.left(); x <= pixels.right(); ++x)
                 ++counts[image.pixel(x, y)];
         }
-        const QRgb background =
-            std::max_element(counts.begin(), counts.end(), [](const auto &a, const auto &b) {
-                return a.second < b.second;
-            })->first;
+        const QRgb background = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
+                                    return a.second < b.second;
+                                })->first;
         QRgb ink = background;
-        for (const auto &[colour, count] : counts) {
-            if (contrast(colour, background) > contrast(ink, background))
-                ink = colour;
-        }
-        const QFont font = text.control->font();
+        for (const auto &[colour, count] : counts)
+            ink = contrast(colour, background) > contrast(ink, background) ? colour : ink;
+        const QFont font = control->font();
         const bool large = font.pointSizeF() >= 18 || (font.bold() && font.pointSizeF() >= 14);
-        const double ratio = contrast(ink, background);
-        if (ratio < (large ? 3.0 : 4.5)) {
+        if (contrast(ink, background) < (large ? 3.0 : 4.5)) {
             found << QStringLiteral("%1 at %2,%3: %4:1, ink %5 on %6")
-                         .arg(text.control->objectName())
+                         .arg(control->objectName())
                          .arg(area.x())
                          .arg(area.y())
-                         .arg(ratio, 0, 'f', 2)
+                         .arg(contrast(ink, background), 0, 'f', 2)
                          .arg(QColor(ink).name(), QColor(background).name());
         }
     }
