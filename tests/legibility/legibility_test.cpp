@@ -49,7 +49,8 @@ void pressKeys(const QWidget *panel, const QString &captions)
     }
 }
 
-#define VERIFY_EVERY_TEXT_FITS(window)                                                             \
+// Every text fits and stands out under the row's scheme, taken on now, with the window open.
+#define VERIFY_EVERY_TEXT_LEGIBLE(window)                                                          \
     do {                                                                                           \
         QFETCH_GLOBAL(QPalette, scheme);                                                           \
         QApplication::setPalette(scheme);                                                          \
@@ -143,7 +144,7 @@ private Q_SLOTS:
         // The second run doubles every pixel; make sure it does.
         QCOMPARE(window->devicePixelRatio(),
                  qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
-        VERIFY_EVERY_TEXT_FITS(window.get());
+        VERIFY_EVERY_TEXT_LEGIBLE(window.get());
     }
 
     // The number field follows the sliders through every number; the widest numeral
@@ -170,7 +171,7 @@ private Q_SLOTS:
             }
         }
         QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1Char(' '))));
-        VERIFY_EVERY_TEXT_FITS(window.get());
+        VERIFY_EVERY_TEXT_LEGIBLE(window.get());
     }
 
     void exercisesShowTheLongestTaskAndAnswerWhole_data()
@@ -180,7 +181,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("taskLabel");
         QTest::addColumn<QString>("task");
         QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("wrong");
+        QTest::addColumn<QString>("wrongAnswers");
         // The answer stops one key short of right, so no praise replaces the task.
         QTest::newRow("reading") << QByteArray("Befehl2") << QByteArray("Bild4")
                                  << QByteArray("Bezeichnung9")
@@ -202,21 +203,21 @@ private Q_SLOTS:
         QFETCH(QByteArray, taskLabel);
         QFETCH(QString, task);
         QFETCH(QString, answer);
-        QFETCH(QString, wrong);
+        QFETCH(QString, wrongAnswers);
         fixClockToDraw(3888);
         openMainWindow();
         click(window.get(), QString::fromLatin1(exerciseButton));
         QCOMPARE(control<QLabel>(window.get(), QString::fromLatin1(taskLabel))->text(), task);
         pressKeys(control(window.get(), QString::fromLatin1(panel)), answer);
-        QCOMPARE(control<QLabel>(window.get(), "Bezeichnung14")->text(), wrong);
-        VERIFY_EVERY_TEXT_FITS(window.get());
+        QCOMPARE(control<QLabel>(window.get(), "Bezeichnung14")->text(), wrongAnswers);
+        VERIFY_EVERY_TEXT_LEGIBLE(window.get());
     }
 
     void numberTableIsPrintedWithoutOverlapInsideItsPanel()
     {
         openMainWindow();
         click(window.get(), "Befehl4");
-        VERIFY_EVERY_TEXT_FITS(window.get());
+        VERIFY_EVERY_TEXT_LEGIBLE(window.get());
 
         const auto *table = control<NumberTablePanel>(window.get(), "Bild3");
         const QFontMetrics metrics(table->font());
@@ -252,7 +253,7 @@ private Q_SLOTS:
         control<QLineEdit>(window.get(), "Text3")->setText(QStringLiteral("3888"));
         click(window.get(), QString::fromLatin1(sheetButton));
         QCOMPARE(lines(control<QListWidget>(window.get(), "Liste5")).size(), 4);
-        VERIFY_EVERY_TEXT_FITS(window.get());
+        VERIFY_EVERY_TEXT_LEGIBLE(window.get());
     }
 
     // A face-up card shows its value on the first and the fifth line; the widest value of
@@ -288,7 +289,7 @@ private Q_SLOTS:
         }
         const auto *face = control<QLabel>(&game, numbered("Bezeichnung", card));
         QCOMPARE(face->text(), value + QStringLiteral("\n\n\n\n") + value);
-        VERIFY_EVERY_TEXT_FITS(&game);
+        VERIFY_EVERY_TEXT_LEGIBLE(&game);
     }
 
     // 3888 twice: the widest numeral in the lower box, on a number with its numeral, and on
@@ -301,19 +302,19 @@ private Q_SLOTS:
         game.show();
         QVERIFY(QTest::qWaitForWindowExposed(&game));
         layPairBoard(game, {3888, 3888, 2888, 3887, 3788, 1888, 3878, 3848, 3883});
-        VERIFY_EVERY_TEXT_FITS(&game);
+        VERIFY_EVERY_TEXT_LEGIBLE(&game);
 
         const QString widest = QStringLiteral("MMMDCCCLXXXVIII");
         game.Bezeichnung2_DragDrop(lowerLabelShowing(game, widest));
         game.Bezeichnung9_DragDrop(lowerLabelShowing(game, QStringLiteral("MMMDCCCLXXXIII")));
         QCOMPARE(control<QLabel>(&game, "Bezeichnung2")->text(),
                  QStringLiteral("   3 8 8 8 \n") + widest);
-        VERIFY_EVERY_TEXT_FITS(&game);
+        VERIFY_EVERY_TEXT_LEGIBLE(&game);
 
         game.Bezeichnung2_DragDrop(lowerLabelShowing(game, widest));
         QCOMPARE(control<QLabel>(&game, "Bezeichnung2")->text(),
                  QStringLiteral("   3 8 8 8 \n") + widest + QLatin1Char('\n') + widest);
-        VERIFY_EVERY_TEXT_FITS(&game);
+        VERIFY_EVERY_TEXT_LEGIBLE(&game);
     }
 
     // Only the label that holds three lines gives up size, and only while it holds them.
@@ -338,7 +339,7 @@ private Q_SLOTS:
         for (int number = 2; number <= 18; ++number) {
             QCOMPARE(control<QLabel>(&game, numbered("Bezeichnung", number))->font(), designed);
         }
-        VERIFY_EVERY_TEXT_FITS(&game);
+        VERIFY_EVERY_TEXT_LEGIBLE(&game);
 
         game.Befehl2_Click();
         QCOMPARE(control<QLabel>(&game, "Bezeichnung1")->font(), designed);
