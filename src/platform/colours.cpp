@@ -16,10 +16,19 @@ QColor paletteColour(int index)
     return QColor(colours.at(static_cast<std::size_t>(index)));
 }
 
+namespace
+{
+
+// The marked line of a list (or marked text of a box) on a background of the program's own:
+// the blue of the standard light desktop, which stands out from every light background the
+// program uses, with black text, which reads on it far better than white.
+const QColor selectionColour(48, 140, 198);
+const QColor selectionTextColour(Qt::black);
+
 // Text boxes and lists paint their content with Base, buttons their face with Button,
 // everything else with Window. Only that role is set, so a coloured window or panel
 // leaves the standard faces of the boxes and buttons on it alone.
-static QPalette::ColorRole backgroundRole(const QWidget *widget)
+QPalette::ColorRole backgroundRole(const QWidget *widget)
 {
     if (qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QAbstractItemView *>(widget))
         return QPalette::Base;
@@ -28,10 +37,34 @@ static QPalette::ColorRole backgroundRole(const QWidget *widget)
     return QPalette::Window;
 }
 
+// The role each kind of control draws its text in over that background.
+QPalette::ColorRole textRole(const QWidget *widget)
+{
+    switch (backgroundRole(widget)) {
+    case QPalette::Base:
+        return QPalette::Text;
+    case QPalette::Button:
+        return QPalette::ButtonText;
+    default:
+        return QPalette::WindowText;
+    }
+}
+
+} // namespace
+
+// Colours come in pairs: the desktop's colour scheme may be dark or high-contrast, and a text
+// colour taken from it would vanish on a background of the program's own. So a control given
+// a background also gets its text colour: the one the program gave it, else black.
 void setBackground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(backgroundRole(widget), colour);
+    if (!palette.isBrushSet(QPalette::Active, textRole(widget)))
+        palette.setColor(textRole(widget), Qt::black);
+    if (backgroundRole(widget) == QPalette::Base) {
+        palette.setColor(QPalette::Highlight, selectionColour);
+        palette.setColor(QPalette::HighlightedText, selectionTextColour);
+    }
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -39,9 +72,7 @@ void setBackground(QWidget *widget, const QColor &colour)
 void setForeground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(textRole(widget), colour);
     widget->setPalette(palette);
 }
 

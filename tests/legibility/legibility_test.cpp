@@ -24,8 +24,9 @@
 #include <memory>
 
 // Every text the learner sees fits its control in its own font, in the states the learner
-// meets: the longest tasks, the widest numerals, the fullest cards and labels. The same
-// program runs again with every pixel doubled.
+// meets: the longest tasks, the widest numerals, the fullest cards and labels; and it stands
+// out from its background under a light, a dark and a high-contrast desktop scheme, each
+// taken on while the window is open. The same program runs again with every pixel doubled.
 namespace
 {
 
@@ -48,11 +49,29 @@ void pressKeys(const QWidget *panel, const QString &captions)
     }
 }
 
-#define VERIFY_EVERY_TEXT_FITS(window)                                                             \
+// Every text fits and stands out under the row's scheme, taken on now, with the window open.
+#define VERIFY_EVERY_TEXT_LEGIBLE(window)                                                          \
     do {                                                                                           \
-        const QStringList found = misfits(window);                                                 \
+        QFETCH_GLOBAL(QPalette, scheme);                                                           \
+        QApplication::setPalette(scheme);                                                          \
+        QCoreApplication::processEvents();                                                         \
+        const QStringList found = misfits(window) + illegibleTexts(window);                        \
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));                      \
     } while (false)
+
+// The colours a desktop scheme gives a program.
+QPalette scheme(QRgb window, QRgb windowText, QRgb base, QRgb text, QRgb button, QRgb buttonText,
+                QRgb highlight, QRgb highlightedText)
+{
+    QPalette palette{QColor(button), QColor(window)};
+    palette.setColor(QPalette::WindowText, windowText);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, buttonText);
+    palette.setColor(QPalette::Highlight, highlight);
+    palette.setColor(QPalette::HighlightedText, highlightedText);
+    return palette;
+}
 
 QStringList lines(const QListWidget *list)
 {
@@ -72,6 +91,7 @@ class LegibilityTest : public QObject
     Q_OBJECT
 
     std::unique_ptr<Form1> window;
+    QPalette desktopPalette;
 
     void openMainWindow()
     {
@@ -81,10 +101,23 @@ class LegibilityTest : public QObject
     }
 
 private Q_SLOTS:
+    void initTestCase_data()
+    {
+        desktopPalette = QApplication::palette();
+        QTest::addColumn<QPalette>("scheme");
+        QTest::newRow("light") << desktopPalette;
+        // As the desktop's theme reads them from a dark KDE scheme (Breeze Dark).
+        QTest::newRow("dark") << scheme(0x2a2e32, 0xfcfcfc, 0x1b1e20, 0xfcfcfc, 0x31363b, 0xfcfcfc,
+                                        0x3daee9, 0xfcfcfc);
+        QTest::newRow("high contrast") << scheme(0x000000, 0xffff00, 0x000000, 0xffff00, 0x000000,
+                                                 0xffff00, 0xffff00, 0x000000);
+    }
+
     void cleanup()
     {
         window.reset();
         Clock::setSystem();
+        QApplication::setPalette(desktopPalette);
     }
 
     // Without the designed faces' stand-ins every measurement below would be of another
@@ -111,7 +144,7 @@ private Q_SLOTS:
         // The second run doubles every pixel; make sure it does.
         QCOMPARE(window->devicePixelRatio(),
                  qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
-        VERIFY_EVERY_TEXT_FITS(window.get());
+        VERIFY_EVERY_TEXT_LEGIBLE(window.get());
     }
 
     // The number field follows the sliders through every number; the widest numeral
@@ -138,7 +171,7 @@ private Q_SLOTS:
             }
         }
         QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1Char(' '))));
-        VERIFY_EVERY_TEXT_FITS(window.get());
+        VERIFY_EVERY_TEXT_LEGIBLE(window.get());
     }
 
     void exercisesShowTheLongestTaskAndAnswerWhole_data()
@@ -148,14 +181,20 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("taskLabel");
         QTest::addColumn<QString>("task");
         QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("wrongAnswers");
         // The answer stops one key short of right, so no praise replaces the task.
         QTest::newRow("reading") << QByteArray("Befehl2") << QByteArray("Bild4")
                                  << QByteArray("Bezeichnung9")
                                  << QStringLiteral(" M M M D C C C L X X X V I I I ")
-                                 << QStringLiteral("388");
+                                 << QStringLiteral("388") << QStringLiteral("0");
         QTest::newRow("writing") << QByteArray("Befehl3") << QByteArray("Bild2")
                                  << QByteArray("Bezeichnung6") << QStringLiteral("   3 8 8 8 ")
-                                 << QStringLiteral("MMMDCCCLXXXVII");
+                                 << QStringLiteral("MMMDCCCLXXXVII") << QStringLiteral("0");
+        // A wrong key turns the box red.
+        QTest::newRow("reading, wrong")
+            << QByteArray("Befehl2") << QByteArray("Bild4") << QByteArray("Bezeichnung9")
+            << QStringLiteral(" M M M D C C C L X X X V I I I ") << QStringLiteral("9")
+            << QStringLiteral("1");
     }
     void exercisesShowTheLongestTaskAndAnswerWhole()
     {
@@ -164,20 +203,21 @@ private Q_SLOTS:
         QFETCH(QByteArray, taskLabel);
         QFETCH(QString, task);
         QFETCH(QString, answer);
+        QFETCH(QString, wrongAnswers);
         fixClockToDraw(3888);
         openMainWindow();
         click(window.get(), QString::fromLatin1(exerciseButton));
         QCOMPARE(control<QLabel>(window.get(), QString::fromLatin1(taskLabel))->text(), task);
         pressKeys(control(window.get(), QString::fromLatin1(panel)), answer);
-        QCOMPARE(control<QLabel>(window.get(), "Bezeichnung14")->text(), QStringLiteral("0"));
-        VERIFY_EVERY_TEXT_FITS(window.get());
+        QCOMPARE(control<QLabel>(window.get(), "Bezeichnung14")->text(), wrongAnswers);
+        VERIFY_EVERY_TEXT_LEGIBLE(window.get());
     }
 
     void numberTableIsPrintedWithoutOverlapInsideItsPanel()
     {
         openMainWindow();
         click(window.get(), "Befehl4");
-        VERIFY_EVERY_TEXT_FITS(window.get());
+        VERIFY_EVERY_TEXT_LEGIBLE(window.get());
 
         const auto *table = control<NumberTablePanel>(window.get(), "Bild3");
         const QFontMetrics metrics(table->font());
@@ -213,7 +253,7 @@ private Q_SLOTS:
         control<QLineEdit>(window.get(), "Text3")->setText(QStringLiteral("3888"));
         click(window.get(), QString::fromLatin1(sheetButton));
         QCOMPARE(lines(control<QListWidget>(window.get(), "Liste5")).size(), 4);
-        VERIFY_EVERY_TEXT_FITS(window.get());
+        VERIFY_EVERY_TEXT_LEGIBLE(window.get());
     }
 
     // A face-up card shows its value on the first and the fifth line; the widest value of
@@ -249,7 +289,7 @@ private Q_SLOTS:
         }
         const auto *face = control<QLabel>(&game, numbered("Bezeichnung", card));
         QCOMPARE(face->text(), value + QStringLiteral("\n\n\n\n") + value);
-        VERIFY_EVERY_TEXT_FITS(&game);
+        VERIFY_EVERY_TEXT_LEGIBLE(&game);
     }
 
     // 3888 twice: the widest numeral in the lower box, on a number with its numeral, and on
@@ -262,19 +302,19 @@ private Q_SLOTS:
         game.show();
         QVERIFY(QTest::qWaitForWindowExposed(&game));
         layPairBoard(game, {3888, 3888, 2888, 3887, 3788, 1888, 3878, 3848, 3883});
-        VERIFY_EVERY_TEXT_FITS(&game);
+        VERIFY_EVERY_TEXT_LEGIBLE(&game);
 
         const QString widest = QStringLiteral("MMMDCCCLXXXVIII");
         game.Bezeichnung2_DragDrop(lowerLabelShowing(game, widest));
         game.Bezeichnung9_DragDrop(lowerLabelShowing(game, QStringLiteral("MMMDCCCLXXXIII")));
         QCOMPARE(control<QLabel>(&game, "Bezeichnung2")->text(),
                  QStringLiteral("   3 8 8 8 \n") + widest);
-        VERIFY_EVERY_TEXT_FITS(&game);
+        VERIFY_EVERY_TEXT_LEGIBLE(&game);
 
         game.Bezeichnung2_DragDrop(lowerLabelShowing(game, widest));
         QCOMPARE(control<QLabel>(&game, "Bezeichnung2")->text(),
                  QStringLiteral("   3 8 8 8 \n") + widest + QLatin1Char('\n') + widest);
-        VERIFY_EVERY_TEXT_FITS(&game);
+        VERIFY_EVERY_TEXT_LEGIBLE(&game);
     }
 
     // Only the label that holds three lines gives up size, and only while it holds them.
@@ -299,7 +339,7 @@ private Q_SLOTS:
         for (int number = 2; number <= 18; ++number) {
             QCOMPARE(control<QLabel>(&game, numbered("Bezeichnung", number))->font(), designed);
         }
-        VERIFY_EVERY_TEXT_FITS(&game);
+        VERIFY_EVERY_TEXT_LEGIBLE(&game);
 
         game.Befehl2_Click();
         QCOMPARE(control<QLabel>(&game, "Bezeichnung1")->font(), designed);

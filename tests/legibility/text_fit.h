@@ -27,3 +27,7 @@ bool seenByTheEye(const QWidget *control);
 // One line for every label, button and text box of the window that the eye sees and whose
 // text sticks out of its room: name, text, the size it needs and the size it has.
 QStringList misfits(const QWidget *window);
+
+// One line for every text of the window that the eye sees and that stands out from its
+// background less than WCAG 2 asks (4.5:1, large text 3:1), measured on the rendered window.
+QStringList illegibleTexts(QWidget *window);
