@@ -43,7 +43,6 @@ private Q_SLOTS:
         window.setPalette(QPalette(Qt::white)); // like the box: a pixel past it is not wrong
         (new PictureBox(picture, Qt::white, &window))->setGeometry(box);
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         const qreal ratio = window.devicePixelRatio();
         QImage difference((QSizeF(place.size()) * ratio).toSize(), QImage::Format_RGB32);
         difference.fill(Qt::white);
