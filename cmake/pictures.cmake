@@ -30,17 +30,39 @@ foreach(side 16 32 64 128)
     ${pictures_dir}/zahlzeichen-${side}.argb ${side})
   list(APPEND picture_files zahlzeichen-${side}.argb)
 endforeach()
-# The decorations at their own size and at twice that for screens of double density.
+# The decorations for each device pixel ratio that screens commonly have, each drawn at the
+# size the box that shows it takes on such a screen, so that it maps 1:1 onto device pixels.
+# The name tells the ratio ("column@1.25x.argb"); ratio 1 goes without it.
+# zahlzeichen_picture_at_ratios(<svg> <name> <size>): <size> is the side of a square in
+# device-independent pixels ("65"), or "own" for the picture's own size.
+set(picture_ratios 1 1.25 1.5 2 3)
+function(zahlzeichen_picture_at_ratios svg name size)
+  foreach(ratio ${picture_ratios})
+    if(ratio STREQUAL "1")
+      set(bitmap ${name}.argb)
+    else()
+      set(bitmap ${name}@${ratio}x.argb)
+    endif()
+    if(size MATCHES "^[0-9]+$")
+      set(size_at_ratio ${size}@${ratio}x)
+    else()
+      set(size_at_ratio ${ratio}x)
+    endif()
+    zahlzeichen_render_picture(${svg} ${pictures_dir}/${bitmap} ${size_at_ratio})
+    list(APPEND picture_files ${bitmap})
+  endforeach()
+  set(picture_files ${picture_files} PARENT_SCOPE)
+endfunction()
 foreach(picture column tablet)
-  zahlzeichen_render_picture(${assets_dir}/${picture}.svg ${pictures_dir}/${picture}.argb 1x)
-  zahlzeichen_render_picture(${assets_dir}/${picture}.svg ${pictures_dir}/${picture}@2x.argb 2x)
-  list(APPEND picture_files ${picture}.argb ${picture}@2x.argb)
+  zahlzeichen_picture_at_ratios(${assets_dir}/${picture}.svg ${picture} own)
 endforeach()
 # The editor's box for the column is 73 x 65 pixels: the column is drawn at 65 pixels rather
 # than scaled down from 81, so it looks as if drawn from the SVG in the box.
-zahlzeichen_render_picture(${assets_dir}/column.svg ${pictures_dir}/column-small.argb 65)
-zahlzeichen_render_picture(${assets_dir}/column.svg ${pictures_dir}/column-small@2x.argb 130)
-list(APPEND picture_files column-small.argb column-small@2x.argb)
+zahlzeichen_picture_at_ratios(${assets_dir}/column.svg column-small 65)
+# The program picks among the same ratios.
+list(JOIN picture_ratios ", " picture_ratio_entries)
+file(CONFIGURE OUTPUT ${pictures_dir}/picture_ratios.h CONTENT
+  "#pragma once\n\n// Written by cmake/pictures.cmake: the device pixel ratios the pictures are drawn for.\n\ninline constexpr double pictureRatios[] = {@picture_ratio_entries@};\n")
 
 list(TRANSFORM picture_files PREPEND "    <file>")
 list(TRANSFORM picture_files APPEND "</file>")

@@ -1,8 +1,11 @@
 #include "platform/assets.h"
 
+#include "picture_ratios.h"
+
 #include <QResource>
 #include <array>
 #include <cstring>
+#include <iterator>
 
 // A picture compiled into the program, by its file name in assets/: its width and height as
 // two 32-bit numbers, then its pixels, premultiplied ARGB32, as tools/render_picture wrote it.
@@ -29,12 +32,31 @@ static QPixmap readPicture(const QString &fileName)
     return QPixmap::fromImage(std::move(image));
 }
 
-QPixmap picturePixmap(const QString &pictureName, int scale)
+QPixmap picturePixmap(const QString &pictureName, qreal ratio)
 {
-    QPixmap picture = readPicture(
-        pictureName + (scale > 1 ? QStringLiteral("@2x.argb") : QStringLiteral(".argb")));
-    picture.setDevicePixelRatio(scale);
-    return picture;
+    // The bitmap drawn for the smallest ratio not below the screen's, or else the largest.
+    double drawnFor = *std::prev(std::end(pictureRatios));
+    for (const double listed : pictureRatios) {
+        if (listed > ratio || qFuzzyCompare(listed, ratio)) {
+            drawnFor = listed;
+            break;
+        }
+    }
+    const QString suffix =
+        drawnFor == 1 ? QStringLiteral(".argb") : QStringLiteral("@%1x.argb").arg(drawnFor);
+    QPixmap picture = readPicture(pictureName + suffix);
+    if (picture.isNull() || qFuzzyCompare(drawnFor, ratio)) {
+        picture.setDevicePixelRatio(drawnFor);
+        return picture;
+    }
+    // Scaled once, here, to the size of the box on this screen, so that the box draws it
+    // pixel for pixel. The picture's own size is the drawn one divided by its ratio, which
+    // rounding has moved by less than half a pixel.
+    const QSize ownSize = (QSizeF(picture.size()) / drawnFor).toSize();
+    QPixmap scaled = picture.scaled((QSizeF(ownSize) * ratio).toSize(), Qt::IgnoreAspectRatio,
+                                    Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
 }
 
 QIcon windowIcon()

@@ -8,9 +8,11 @@
 // program is built, so showing one needs no SVG parsing, no SVG module and no font for its
 // text, and not even the decoding of a PNG.
 
-// A picture by its name in assets/ ("column"), at its own size times scale (1 or 2), for a
-// screen of that device pixel ratio.
-QPixmap picturePixmap(const QString &pictureName, int scale);
+// A picture by its name in assets/ ("column") for a screen of the given device pixel ratio:
+// its own size times the ratio, rounded to whole device pixels, with that device pixel
+// ratio. The build draws each picture for the common ratios (1, 1.25, 1.5, 2, 3);
+// for any other ratio the bitmap of the next larger one is scaled down smoothly.
+QPixmap picturePixmap(const QString &pictureName, qreal ratio);
 
 // The one icon that all three windows carry.
 QIcon windowIcon();

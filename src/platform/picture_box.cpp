@@ -14,14 +14,18 @@ PictureBox::PictureBox(const QString &pictureName, const QColor &colour, QWidget
 void PictureBox::paintEvent(QPaintEvent *)
 {
     // Boxes out of sight are never painted, so only the pictures in sight are ever read.
-    const int scale = devicePixelRatio() > 1 ? 2 : 1;
-    if (picture.isNull() || picture.devicePixelRatio() != scale)
-        picture = picturePixmap(pictureName, scale);
+    const qreal ratio = devicePixelRatio();
+    if (picture.isNull() || !qFuzzyCompare(picture.devicePixelRatio(), ratio))
+        picture = picturePixmap(pictureName, ratio);
 
-    QSizeF size = picture.deviceIndependentSize();
-    size.scale(QSizeF(rect().size()), Qt::KeepAspectRatio);
-    const QPointF corner((width() - size.width()) / 2, (height() - size.height()) / 2);
+    // Centred in the box at the size it was drawn for, its corner on a whole device pixel:
+    // the bitmap lands on the screen pixel for pixel, also where a device-independent pixel
+    // is a fraction of device pixels.
+    const QSize ownSize = (QSizeF(picture.size()) / ratio).toSize();
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QRectF(corner, size), picture, QRectF(picture.rect()));
+    const QTransform toDevice = painter.deviceTransform();
+    const QPointF corner = toDevice.map(
+        QPointF((width() - ownSize.width()) / 2.0, (height() - ownSize.height()) / 2.0));
+    painter.setWorldTransform(toDevice.inverted());
+    painter.drawPixmap(QRect(corner.toPoint(), picture.size()), picture, picture.rect());
 }

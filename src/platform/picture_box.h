@@ -3,7 +3,8 @@
 #include <QPixmap>
 #include <QWidget>
 
-// A decoration: a small picture from the assets, fitted into the box on its own background.
+// A decoration: a small picture from the assets, centred in the box on its own background.
+// The build draws each picture at the size of the box that shows it.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -17,5 +18,5 @@ protected:
 
 private:
     QString pictureName;
-    QPixmap picture; // read at the first paint, in the resolution of the screen it is on
+    QPixmap picture; // read at the first paint, for the device pixel ratio of its screen
 };

@@ -1,8 +1,11 @@
 // Draws an SVG picture into a bitmap at build time, so that the program shows its pictures
 // without parsing SVG at run time, and desktops that want a bitmap icon find one.
 // Usage: render_picture <in.svg> <out.png|out.argb> <size>
-//   <size> is either a number of pixels N, for an N x N square with the picture fitted and
-//   centred (an icon), or a scale Fx, for the picture's own size times F (1x, 2x).
+//   <size> is a number of pixels N, for an N x N square with the picture fitted and centred
+//   (an icon); or a scale Fx, for the picture's own size times F (1x, 1.25x, 2x); or N@Fx,
+//   for a square of N times F. A size times a fractional scale is rounded as Qt rounds a
+//   widget's size on a screen of that device pixel ratio, so the bitmap fills the same device
+//   pixels as the box that shows it.
 //   A .png is for the desktop. A .argb is for the program, which takes it as it is: the width
 //   and the height as two 32-bit numbers, then the pixels, premultiplied ARGB32, row by row,
 //   all in the byte order of the machine that builds and runs it.
@@ -32,19 +35,33 @@ struct Canvas {
     QRectF target;
 };
 
-std::optional<Canvas> canvasFor(const QString &sizeArgument, QSizeF pictureSize)
+// A scale "Fx" from 1x to 8x, or nothing.
+std::optional<qreal> scaleOf(const QString &argument)
 {
     bool isNumber = false;
-    if (sizeArgument.endsWith(QLatin1Char('x'))) {
-        const int scale = sizeArgument.chopped(1).toInt(&isNumber);
-        if (!isNumber || scale < 1 || scale > 8)
-            return std::nullopt;
-        const QSize size = (pictureSize * scale).toSize();
-        return Canvas{size, QRectF(QPointF(0, 0), QSizeF(size))};
-    }
-    const int side = sizeArgument.toInt(&isNumber);
-    if (!isNumber || side < 1 || side > 1024)
+    const qreal scale =
+        argument.endsWith(QLatin1Char('x')) ? argument.chopped(1).toDouble(&isNumber) : 0.0;
+    if (!isNumber || scale < 1 || scale > 8)
         return std::nullopt;
+    return scale;
+}
+
+std::optional<Canvas> canvasFor(const QString &sizeArgument, QSizeF pictureSize)
+{
+    const qsizetype at = sizeArgument.indexOf(QLatin1Char('@'));
+    if (at < 0) {
+        if (const std::optional<qreal> scale = scaleOf(sizeArgument)) {
+            const QSize size = (pictureSize * *scale).toSize();
+            return Canvas{size, QRectF(QPointF(0, 0), QSizeF(size))};
+        }
+    }
+    const std::optional<qreal> scale =
+        at < 0 ? std::optional<qreal>(1.0) : scaleOf(sizeArgument.mid(at + 1));
+    bool isNumber = false;
+    const int pixels = sizeArgument.left(at).toInt(&isNumber);
+    if (!scale || !isNumber || pixels < 1 || pixels > 1024)
+        return std::nullopt;
+    const int side = qRound(pixels * *scale);
     // Fitted into the square without distorting it, centred.
     const QSizeF fitted = pictureSize.scaled(side, side, Qt::KeepAspectRatio);
     return Canvas{QSize(side, side),
@@ -70,8 +87,8 @@ int main(int argc, char *argv[])
     QGuiApplication application(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() != 4)
-        return fail(
-            QStringLiteral("usage: render_picture <in.svg> <out.png|out.argb> <pixels>|<scale>x"));
+        return fail(QStringLiteral("usage: render_picture <in.svg> <out.png|out.argb> "
+                                   "<pixels>|<scale>x|<pixels>@<scale>x"));
 
     QSvgRenderer renderer(arguments.at(1));
     if (!renderer.isValid())
@@ -83,7 +100,7 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("SVG picture has no size: ") + arguments.at(1));
     const std::optional<Canvas> canvas = canvasFor(arguments.at(3), pictureSize);
     if (!canvas)
-        return fail(QStringLiteral("size must be 1 to 1024 pixels or a scale 1x to 8x: ") +
+        return fail(QStringLiteral("size must be 1 to 1024 pixels, a scale 1x to 8x or both: ") +
                     arguments.at(3));
 
     QImage image(canvas->size, QImage::Format_ARGB32_Premultiplied);
