@@ -130,6 +130,47 @@ def seek(ear, name):
     fail(f"no number {name!r} on the board")
 
 
+def play_memory(ear):
+    """Turns the cards one by one, as a player who remembers what was heard, until a pair is
+    found: every card turned is heard with its value, two cards of one value are heard to be a
+    pair, and a turn that was no pair is heard to be turned back at the next card."""
+    values, at, turn = {}, 1, []
+
+    def turn_card(card):
+        nonlocal at, turn
+        rows, columns = (card - 1) // 6 - (at - 1) // 6, (card - 1) % 6 - (at - 1) % 6
+        ear.settle()
+        steps = ["Down"] * rows + ["Up"] * -rows + ["Right"] * columns + ["Left"] * -columns
+        for step in steps:
+            key(step)
+        at = card
+        if steps and not ear.wait(rf"^Karte {card}, verdeckt\.? push button"):
+            fail(f"card {card} never had the focus")
+        key("space")
+        if len(turn) == 2 and not ear.wait(TOLD + "Die Karten sind wieder verdeckt"):
+            fail(f"the cards {turn} were not heard to turn back")
+        said = ear.wait(TOLD + rf"Karte {card}: (.+?)\.?$")
+        if not said:
+            fail(f"card {card} was not heard")
+        values[card] = worth(said[1])
+        turn = turn[-1:] if len(turn) == 1 else []
+        turn.append(card)
+
+    while True:
+        known = [(a, b) for a in values for b in values if a < b and values[a] == values[b]]
+        for card in known[0] if known else [len(values) + 1]:
+            turn_card(card)
+            if len(turn) == 2 and values[turn[0]] == values[turn[1]]:
+                if not ear.wait(TOLD + "Paar gefunden"):
+                    fail(f"the pair {turn} was not heard")
+                return
+
+
+def worth(said):
+    """What a card says ("Zahl 9", "Römische Zahl I X") as a number."""
+    return int(said[5:]) if said.startswith("Zahl ") else value(said[len("Römische Zahl "):])
+
+
 def year_with_ones(heard):
     year = int(time.strftime("%Y"))
     ones = int(heard["ones"]) + (1 if heard["ones"] != "9" else -1)
@@ -138,12 +179,6 @@ def year_with_ones(heard):
 
 def absent_digit(heard):
     return next(d for d in "0123456789" if d not in str(value(heard["task"])))
-
-
-def same_value(first, second):
-    def worth(said):
-        return int(said[5:]) if said.startswith("Zahl ") else value(said[len("Römische Zahl "):])
-    return worth(first) == worth(second)
 
 
 # How the screen reader presents what the program tells it, as opposed to a focus move or a
@@ -178,18 +213,11 @@ STEPS = [
     (("tab", r"Einer: (?P<ones>\d)"), None),
     (("key", lambda h: "Right" if h["ones"] != "9" else "Left"),
      lambda h: TOLD + f"Römische Zahl {spelled(year_with_ones(h))}\\.?$"),
-    # Memory game: each card turned is heard; a second card of the same value is a pair,
-    # otherwise the next turn first turns the two back.
+    # Memory game: cards are turned until a pair is found (see play_memory).
     (("tab", "Memospiel"), None),
     (("key", "space"), "Tavlo-Memospiel"),
     (("tab", "Karte 1, verdeckt"), None),
-    (("key", "space"), TOLD + r"Karte 1: (?P<card1>.+?)\.?$"),
-    (("move", "Karte 2, verdeckt"), None),
-    (("key", "space"), TOLD + r"Karte 2: (?P<card2>.+?)\.?$"),
-    (None, lambda h: TOLD + "Paar gefunden" if same_value(h["card1"], h["card2"]) else None),
-    (("move", "Karte 3, verdeckt"), None),
-    (("key", "space"), lambda h: TOLD + "Karte 3: " if same_value(h["card1"], h["card2"])
-     else TOLD + "Die Karten sind wieder verdeckt"),
+    (("memory", None), None),
     (("tab", "Beenden"), None),
     (("key", "space"), "Dieses Spiel jetzt beenden"),
     (("tab", "Ja"), None),
@@ -233,6 +261,8 @@ def run(ear):
             found = tab_to(ear, argument, step=more[0] if more else "Right")
         elif verb == "seek":
             found = seek(ear, argument)
+        elif verb == "memory":
+            found = play_memory(ear)
         elif verb == "keys":
             found = None
             for character in argument:
