@@ -100,6 +100,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZAHLZEICHEN_WEBSITE}/")
 # The fonts are asked for by name at run time, so no library dependency brings them in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+# On a Wayland desktop the program is a native client only with Qt's Wayland plugin; without
+# it, it runs through the desktop's X11 server.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # A source archive must not sweep up build trees or the repository itself.
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/")

@@ -18,4 +18,4 @@ BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugin
     libqt6svg6 fonts-liberation2 fonts-dejavu-core"
 TEST_PACKAGES="xvfb xauth xdotool xclip x11-utils imagemagick openbox
     python3 desktop-file-utils appstream dpkg-dev
-    dbus at-spi2-core python3-pyatspi orca"
+    dbus at-spi2-core python3-pyatspi orca weston qt6-wayland wl-clipboard"

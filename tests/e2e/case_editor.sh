@@ -12,7 +12,7 @@ xdotool key KP_Enter
 sleep 0.3
 click_twips "$MAIN" $((120 + 120)) $((120 + 2880)) 1335 375
 answer_box "Kopieren (in CourierNew)" OK "$MAIN" >/dev/null
-expected="20 20 20 37 20 3d 20 56 49 49 0d 0a 31 39 39 34 20 3d 20 4d 43 4d 58 43 49 56 0d 0a"
+expected=$EDITOR_SHEET_BYTES
 actual=$(xclip -o -selection clipboard -t text/plain | od -An -tx1 | tr -s ' \n' ' ' |
     sed 's/^ //; s/ $//')
 [ "$actual" = "$expected" ] || fail "clipboard holds: $actual"

@@ -17,6 +17,9 @@ fail() {
 
 shot() { import -window root "$E2E_WORK/$1.png" 2>/dev/null; }
 
+# The editor's example sheet as plain bytes: "   7 = VII" and "1994 = MCMXCIV", each with CR LF.
+export EDITOR_SHEET_BYTES="20 20 20 37 20 3d 20 56 49 49 0d 0a 31 39 39 34 20 3d 20 4d 43 4d 58 43 49 56 0d 0a"
+
 start_app() {
     QT_QPA_PLATFORM=xcb "$APP" >"$E2E_WORK/app.log" 2>&1 &
     APP_PID=$!
@@ -153,4 +156,36 @@ drag() {
     sleep 0.1
     xdotool mouseup 1
     sleep 0.3
+}
+
+# Weston on this X server as the screen, pointer and keyboard of a Wayland desktop: the program
+# runs as a Wayland client of it, and xdotool drives Weston's one seat through its X window.
+# Sets XDG_RUNTIME_DIR, WAYLAND_DISPLAY and WESTON (that X window).
+start_weston() {
+    command -v weston >/dev/null || fail "weston is not installed (Debian package weston)"
+    export XDG_RUNTIME_DIR="$E2E_WORK/runtime" WAYLAND_DISPLAY=zahlzeichen-e2e WESTON=""
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    weston --backend=x11-backend.so --use-pixman --fullscreen --width=1024 --height=768 \
+        --no-config --idle-time=0 \
+        --socket="$WAYLAND_DISPLAY" >"$E2E_WORK/weston.log" 2>&1 &
+    for _ in $(seq 100); do
+        WESTON=$(xdotool search --class "^Weston Compositor$" 2>/dev/null | head -n 1)
+        [ -n "$WESTON" ] && [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && break
+        sleep 0.1
+    done
+    [ -n "$WESTON" ] || fail "Weston did not start: $(tail -n 5 "$E2E_WORK/weston.log")"
+}
+
+# Runs the program on the given Qt platform with its own session bus and accessibility bus,
+# and a player that drives it through AT-SPI: play_through_atspi PLATFORM SCRIPT [ARGS].
+# A Wayland client is kept from the X server, so that it cannot fall back to it.
+play_through_atspi() {
+    PLATFORM=$1 dbus-run-session -- bash -c '
+        /usr/libexec/at-spi-bus-launcher --launch-immediately &
+        hide=NONE
+        [ "$PLATFORM" = wayland ] && hide=DISPLAY
+        env -u "$hide" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM="$PLATFORM" "$APP" \
+            >"$E2E_WORK/app.log" 2>&1 &
+        # The Debian package of the AT-SPI bindings is for the system interpreter.
+        /usr/bin/python3 "$@"' player "${@:2}"
 }

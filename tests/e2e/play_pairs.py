@@ -6,23 +6,11 @@ drops. Usage: play_pairs.py PAIR_WINDOW_ID [RIGHT_DROPS]
 """
 import sys
 
-from screen import Picture, drag, twips_centre, windows_named
+from screen import Picture, drag, pair_label_centre as centre, pair_label_rect as label_rect, \
+    windows_named
 
 GAME = sys.argv[1]
 RIGHT_DROPS = int(sys.argv[2]) if len(sys.argv) > 2 else 9
-COLUMNS = (1800, 4560, 7320)
-
-
-def label_rect(n):
-    """Left, top, width, height in pixels of label n (1-9 upper field, 10-18 lower box)."""
-    index = (n - 1) % 9
-    top = (360, 1320, 2280)[index // 3] if n <= 9 else (3480, 4440, 5400)[index // 3]
-    return (COLUMNS[index % 3] // 15, top // 15, 2655 // 15, 855 // 15)
-
-
-def centre(n):
-    left, top, width, height = label_rect(n)
-    return (left + width // 2, top + height // 2)
 
 
 def is_empty(picture, n):

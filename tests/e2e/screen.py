@@ -62,3 +62,29 @@ def drag(window, start, end, steps=8):
 
 def twips_centre(left, top, width, height, origin=(0, 0)):
     return ((origin[0] + left + width // 2) // 15, (origin[1] + top + height // 2) // 15)
+
+
+def pair_label_rect(n):
+    """Left, top, width, height in pixels of label n of the pair window (1-9 upper field,
+    10-18 lower box)."""
+    index = (n - 1) % 9
+    top = (360, 1320, 2280)[index // 3] if n <= 9 else (3480, 4440, 5400)[index // 3]
+    return ((1800, 4560, 7320)[index % 3] // 15, top // 15, 2655 // 15, 855 // 15)
+
+
+def pair_label_centre(n, origin=(0, 0)):
+    left, top, width, height = pair_label_rect(n)
+    return (origin[0] + left + width // 2, origin[1] + top + height // 2)
+
+
+def client_origin(picture, background, width):
+    """Top left of a window's client area inside a larger picture: the first run of exactly
+    its width in its background colour (its top row, which no control covers)."""
+    line = bytes(background) * width
+    at = picture.pixels.find(line)
+    while at >= 0:
+        x, y = at // 3 % picture.width, at // 3 // picture.width
+        if at % 3 == 0 and (x == 0 or picture.pixel(x - 1, y) != tuple(background)):
+            return (x, y)
+        at = picture.pixels.find(line, at + 1)
+    return None

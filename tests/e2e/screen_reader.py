@@ -76,10 +76,10 @@ def button(node, name):
     return wait_for(f"button {name!r}", lambda: find(node, BUTTON, name))
 
 
-def answer_message(title_part):
-    """Presses OK in the message box whose title holds the given text."""
+def answer_message(title_part, answer="OK"):
+    """Presses a button ("OK", "Ja", "Nein") in the message box whose title holds the text."""
     press(wait_for(f"message box {title_part!r}", lambda: next(
-        (ok for w in windows() if title_part in w.name for ok in [find(w, BUTTON, "OK")] if ok),
+        (ok for w in windows() if title_part in w.name for ok in [find(w, BUTTON, answer)] if ok),
         None)))
 
 
@@ -131,34 +131,45 @@ def memory_game(main):
     window("Römische Zahlzeichen")
 
 
-def pair_round(main):
-    press(button(main, "Paarspiel"))
-    pairs = window("Tavlo-Paarspiel")
+def pair_board(pairs):
+    """The nine numbers and the nine numerals, each in the order of the board."""
     numbers = [c for c in descendants(pairs) if c.getRole() == BUTTON and c.name.startswith("Zahl ")]
     numerals = [c for c in descendants(pairs) if c.getRole() == BUTTON
                 and c.name.startswith("Römische Zahl ")]
     if len(numbers) != 9 or len(numerals) != 9:
         fail(f"the board reads {[c.name for c in numbers + numerals]}")
+    return numbers, numerals
+
+
+def place(number, numerals, put, check=True):
+    """Finds the numeral that belongs on a number and hands it to put(); unless the drop
+    ends the round, the numeral must then be gone from its box and shown with the number."""
+    value = spoken_value(number.name)
+    source = next(c for c in numerals
+                  if c.name.startswith("Römische") and spoken_value(c.name) == value)
+    spelled = source.name
+    put(source)
+    if check:
+        wait_for(f"{spelled} placed on {value}", lambda: source.name == "Leeres Feld"
+                 and number.name.startswith(f"Zahl {value}, {spelled}"))
+
+
+def pair_round(main):
+    press(button(main, "Paarspiel"))
+    numbers, numerals = pair_board(window("Tavlo-Paarspiel"))
     press(numerals[0])
     wait_for("a numeral picked", lambda: numerals[0].name.endswith(", ausgewählt"))
     subprocess.run(["xdotool", "key", "Escape"], check=True)
     wait_for("the numeral let go", lambda: not numerals[0].name.endswith(", ausgewählt"))
     for placed, number in enumerate(numbers, start=1):
-        value = spoken_value(number.name)
-        source = next(c for c in numerals
-                      if c.name.startswith("Römische") and spoken_value(c.name) == value)
-        spelled = source.name
-        press(source)
-        press(number)
-        if placed < 9:
-            wait_for(f"{spelled} placed on {value}", lambda: source.name == "Leeres Feld"
-                     and number.name.startswith(f"Zahl {value}, {spelled}"))
+        place(number, numerals, lambda source: (press(source), press(number)), placed < 9)
     answer_message("Tavlo-Paarspiel")
     wait_for("a new round", lambda: all("," not in c.name for c in numbers))
 
 
-main_window = window("Römische Zahlzeichen")
-reading_task(main_window)
-memory_game(main_window)
-pair_round(main_window)
-print("ok")
+if __name__ == "__main__":
+    main_window = window("Römische Zahlzeichen")
+    reading_task(main_window)
+    memory_game(main_window)
+    pair_round(main_window)
+    print("ok")
