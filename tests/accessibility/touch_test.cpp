@@ -32,7 +32,30 @@ void touchDrag(QWidget *window, QPoint from, QPoint to)
     QTest::touchEvent(window, finger).release(0, to, window);
 }
 
-QString shown(const QWidget *widget)
+// A gesture: "tap", "thumb end" (a slider's thumb dragged to its end), or "drag" onto a control.
+struct Touch {
+    const char *what, *window, *tapsBefore, *touched, *gesture, *watched, *expected;
+};
+const Touch touches[] = {
+    {"main window: a tap on a button opens its exercise", "", "", "Befehl2", "tap", "Bild4",
+     "2160"},
+    {"reading exercise: taps on the keys 0 and 3 type 03", "", "Befehl2 Befehl23", "Befehl16",
+     "tap", "Text2", "03"},
+    {"number field: the ones thumb dragged to its end sets 9", "", "", "HBildlauf4", "thumb end",
+     "Bezeichnung4", "9"},
+    {"memory game: a tap turns the first card", "memo", "", "Bezeichnung1", "tap", "Bezeichnung23",
+     "1"},
+    {"pair game: a numeral tapped, then its number", "Form2", "Bezeichnung13", "Bezeichnung4",
+     "tap", "Bezeichnung13", ""},
+    {"pair game: a numeral dragged onto its number", "Form2", "", "Bezeichnung13",
+     "drag Bezeichnung4", "Bezeichnung19", "1"},
+    {"pair game: a numeral dragged onto another number stays", "Form2", "", "Bezeichnung13",
+     "drag Bezeichnung5", "Bezeichnung13", "IV"},
+    {"pair game: a numeral dragged onto another numeral stays", "Form2", "", "Bezeichnung13",
+     "drag Bezeichnung14", "Bezeichnung19", "0"},
+};
+
+QString state(const QWidget *widget)
 {
     if (const auto *slider = qobject_cast<const QScrollBar *>(widget))
         return QString::number(slider->value());
@@ -44,6 +67,8 @@ QString shown(const QWidget *widget)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Touch)
 
 class TouchTest : public QObject
 {
@@ -67,101 +92,53 @@ private Q_SLOTS:
 
     void everyWindowWorksByTouchAlone_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QStringList>("tapsBefore");
-        QTest::addColumn<QString>("touchedName");
-        QTest::addColumn<QString>("gesture"); // "tap", or "drag" onto a control or "thumb end"
-        QTest::addColumn<QString>("watched");
-        QTest::addColumn<QString>("expected");
+        QTest::addColumn<Touch>("touch");
         // The pair board holds the numbers 1 to 9; its numerals in character order put "IV",
         // which belongs on the fourth number, on the fourth lower label, Bezeichnung13.
-        QTest::newRow("main window: a tap on a button opens its exercise")
-            << "" << QStringList() << "Befehl2"
-            << "tap"
-            << "Bild4"
-            << "2160";
-        QTest::newRow("reading exercise: taps on the keys 0 and 3 type 03")
-            << "" << QStringList{"Befehl2", "Befehl23"} << "Befehl16"
-            << "tap"
-            << "Text2"
-            << "03";
-        QTest::newRow("number field: the ones thumb dragged to its end sets 9")
-            << "" << QStringList() << "HBildlauf4"
-            << "thumb end"
-            << "Bezeichnung4"
-            << "9";
-        QTest::newRow("memory game: a tap turns the first card")
-            << "memo" << QStringList() << "Bezeichnung1"
-            << "tap"
-            << "Bezeichnung23"
-            << "1";
-        QTest::newRow("pair game: a numeral tapped, then its number")
-            << "Form2" << QStringList{"Bezeichnung13"} << "Bezeichnung4"
-            << "tap"
-            << "Bezeichnung13"
-            << "";
-        QTest::newRow("pair game: a numeral dragged onto its number")
-            << "Form2" << QStringList() << "Bezeichnung13"
-            << "drag Bezeichnung4"
-            << "Bezeichnung19"
-            << "1";
-        QTest::newRow("pair game: a numeral dragged onto another number stays")
-            << "Form2" << QStringList() << "Bezeichnung13"
-            << "drag Bezeichnung5"
-            << "Bezeichnung13"
-            << "IV";
-        QTest::newRow("pair game: a numeral dragged onto another numeral stays")
-            << "Form2" << QStringList() << "Bezeichnung13"
-            << "drag Bezeichnung14"
-            << "Bezeichnung19"
-            << "0";
+        for (const Touch &touch : touches)
+            QTest::newRow(touch.what) << touch;
     }
     void everyWindowWorksByTouchAlone()
     {
-        QFETCH(QString, window);
-        QFETCH(QStringList, tapsBefore);
-        QFETCH(QString, touchedName);
-        QFETCH(QString, gesture);
-        QFETCH(QString, watched);
-        QFETCH(QString, expected);
-
-        QWidget *shownWindow = mainWindow.get();
+        QFETCH(Touch, touch);
+        const QString window = QString::fromLatin1(touch.window);
         if (window == QLatin1String("memo"))
             mainWindow->Befehl24_Click();
         if (window == QLatin1String("Form2")) {
             mainWindow->Befehl25_Click();
             layPairBoard(*qobject_cast<Form2 *>(topLevel(window)), {1, 2, 3, 4, 5, 6, 7, 8, 9});
         }
-        if (!window.isEmpty())
-            shownWindow = topLevel(window);
-        QVERIFY(QTest::qWaitForWindowExposed(shownWindow));
-
-        const auto tap = [shownWindow](const QString &name) {
-            const QPoint point = centreIn(shownWindow, control(shownWindow, name));
-            touchDrag(shownWindow, point, point);
+        QWidget *shown = window.isEmpty() ? mainWindow.get() : topLevel(window);
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        const auto at = [shown](const QString &name) {
+            return centreIn(shown, control(shown, name));
         };
-        for (const QString &name : tapsBefore)
-            tap(name);
-        QWidget *touched = control(shownWindow, touchedName);
+
+        for (const QString &name :
+             QString::fromLatin1(touch.tapsBefore).split(' ', Qt::SkipEmptyParts))
+            touchDrag(shown, at(name), at(name));
+        const QString touched = QString::fromLatin1(touch.touched);
+        const QString gesture = QString::fromLatin1(touch.gesture);
         if (gesture == QLatin1String("tap")) {
-            tap(touchedName);
+            touchDrag(shown, at(touched), at(touched));
         } else if (gesture == QLatin1String("thumb end")) {
-            auto *slider = qobject_cast<QScrollBar *>(touched);
+            auto *slider = control<QScrollBar>(shown, touched);
             QStyleOptionSlider option;
             option.initFrom(slider);
             option.orientation = Qt::Horizontal;
-            option.minimum = slider->minimum();
             option.maximum = slider->maximum();
             option.sliderPosition = slider->value();
-            const QRect thumb = slider->style()->subControlRect(QStyle::CC_ScrollBar, &option,
-                                                                QStyle::SC_ScrollBarSlider, slider);
-            touchDrag(shownWindow, slider->mapTo(shownWindow, thumb.center()),
-                      slider->mapTo(shownWindow, QPoint(slider->width() - 1, thumb.center().y())));
+            const QPoint thumb = slider->style()
+                                     ->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                      QStyle::SC_ScrollBarSlider, slider)
+                                     .center();
+            touchDrag(shown, slider->mapTo(shown, thumb),
+                      slider->mapTo(shown, QPoint(slider->width() - 1, thumb.y())));
         } else {
-            touchDrag(shownWindow, centreIn(shownWindow, touched),
-                      centreIn(shownWindow, control(shownWindow, gesture.section(' ', 1))));
+            touchDrag(shown, at(touched), at(gesture.section(' ', 1)));
         }
-        QCOMPARE(shown(control(shownWindow, watched)), expected);
+        QCOMPARE(state(control(shown, QString::fromLatin1(touch.watched))),
+                 QString::fromUtf8(touch.expected));
     }
 };
 
