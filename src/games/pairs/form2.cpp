@@ -37,14 +37,19 @@ static constexpr std::array<int, 3> NumeralTops = {3480, 4440, 5400};
 static constexpr qreal NumberPointSize = 13.5;
 static constexpr qreal SmallestNumberPointSize = 9.75;
 
-// What a screen reader says for a game label: each line of its caption as what it is, the
-// number first and then the numerals it has received; an emptied label as empty; a numeral
-// picked up to be placed as picked.
 static QString spokenValue(const QString &line)
 {
     return QString::fromStdString(SpokenValue(line.toStdString()));
 }
 
+static QString spokenLetGo(const QLabel *numeral)
+{
+    return spokenValue(caption(numeral)) + QStringLiteral(", losgelassen");
+}
+
+// What a screen reader says for a game label: each line of its caption as what it is, the
+// number first and then the numerals it has received; an emptied label as empty; a numeral
+// picked up to be placed as picked.
 static QString spokenGameLabel(const PressableLabel *label)
 {
     QStringList spoken;
@@ -264,10 +269,7 @@ void Form2::numeralPressed(DragSourceLabel *numeral)
 {
     const bool letGo = numeral == picked;
     pick(letGo || caption(numeral).isEmpty() ? nullptr : numeral);
-    if (letGo)
-        announce(numeral, spokenValue(caption(numeral)) + QStringLiteral(", losgelassen"));
-    else
-        announce(numeral, spokenGameLabel(numeral));
+    announce(numeral, letGo ? spokenLetGo(numeral) : spokenGameLabel(numeral));
 }
 
 void Form2::pick(DragSourceLabel *numeral)
@@ -282,7 +284,7 @@ void Form2::pick(DragSourceLabel *numeral)
 void Form2::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && picked) {
-        announce(picked, spokenValue(caption(picked)) + QStringLiteral(", losgelassen"));
+        announce(picked, spokenLetGo(picked));
         pick(nullptr);
         event->accept();
         return;
