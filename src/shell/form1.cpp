@@ -28,6 +28,7 @@
 #include <QListWidget>
 #include <QMoveEvent>
 #include <QPushButton>
+#include <algorithm>
 #include <utility>
 
 namespace
@@ -275,12 +276,13 @@ void Form1::keepHiddenControlsOutOfReach()
     }
     // What comes into reach first: a key that goes out of reach with the focus hands it on
     // to the next one in reach (opening the editor from the keyboard lands in the editor).
-    // Hidden before disabled: a hidden control hands the focus on, but a key disabled with
-    // its panel drops it and leaves the window without one.
     for (QWidget *control : inReach) {
         control->setEnabled(true);
         control->setVisible(true);
     }
+    handFocusOn(outOfReach);
+    // Hidden before disabled: a hidden control hands the focus on, but a key disabled with
+    // its panel drops it and leaves the window without one.
     for (QWidget *control : outOfReach) {
         control->setVisible(false);
         control->setEnabled(false);
@@ -291,6 +293,29 @@ void Form1::keepHiddenControlsOutOfReach()
         QWidget *before = std::exchange(focusBeforeEditor, nullptr);
         if (before && before->isVisible())
             before->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// In one step, to the next control in reach along the Tab chain: left to hiding, the focus
+// would pass through every control about to be hidden after it, and a screen reader would
+// announce each of them.
+void Form1::handFocusOn(const QList<QWidget *> &outOfReach)
+{
+    const auto goingAway = [&outOfReach](const QWidget *widget) {
+        return std::any_of(outOfReach.begin(), outOfReach.end(), [widget](const QWidget *control) {
+            return control == widget || control->isAncestorOf(widget);
+        });
+    };
+    QWidget *focused = focusWidget();
+    if (!focused || !goingAway(focused))
+        return;
+    for (QWidget *next = focused->nextInFocusChain(); next != focused;
+         next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled() &&
+            isAncestorOf(next) && !goingAway(next)) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
     }
 }
 

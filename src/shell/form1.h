@@ -70,6 +70,7 @@ private:
     template <typename Game> void openGame(std::unique_ptr<Game> &game);
     QList<QWidget *> panels() const;
     void keepHiddenControlsOutOfReach();
+    void handFocusOn(const QList<QWidget *> &outOfReach);
 
     // The game windows are created at their first opening and then only hidden and shown.
     std::unique_ptr<memo> memoWindow;

@@ -9,6 +9,8 @@ E2E_DIR=$(cd "$(dirname "$0")" && pwd)
 export E2E_WORK
 E2E_WORK=$(mktemp -d)
 
+# What a case started and left running (the program, a compositor, a bus) goes with its
+# process group, before the X server that it may still be using.
 cleanup() {
     [ -n "${case_pid:-}" ] && kill -- -"$case_pid" 2>/dev/null
     pkill -P $$ 2>/dev/null
@@ -36,6 +38,5 @@ timeout --kill-after=5 "${E2E_TIMEOUT:-100}" bash "$case_script" &
 case_pid=$!
 wait "$case_pid"
 status=$?
-case_pid=
 [ "$status" -ne 0 ] && echo "case failed with status $status" >&2
 exit "$status"
