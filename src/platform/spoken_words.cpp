@@ -70,3 +70,14 @@ std::string SpokenValue(std::string_view caption)
     });
     return digits ? "Zahl " + plain : "Römische Zahl " + SpelledNumeral(plain);
 }
+
+std::string SpokenValues(const std::vector<std::string> &captions)
+{
+    std::string spoken;
+    for (const std::string &caption : captions) {
+        const std::string value = SpokenValue(caption);
+        if (!value.empty())
+            spoken += (spoken.empty() ? "" : ", ") + value;
+    }
+    return spoken;
+}

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // How captions made for the eye are put for the ear. All texts are UTF-8.
 
@@ -17,3 +18,8 @@ std::string SpelledNumeral(std::string_view numeral);
 // A value shown on a card or a label, spaced or not, as it is spoken: digits as "Zahl 70",
 // a numeral as "Römische Zahl L X X"; empty when the caption shows nothing.
 std::string SpokenValue(std::string_view caption);
+
+// Several values shown together (the lines of a label, a line of the editor's lists) as one
+// phrase: each as SpokenValue says it, the empty ones left out, joined by ", "
+// ("Zahl 40, Römische Zahl X L").
+std::string SpokenValues(const std::vector<std::string> &captions);

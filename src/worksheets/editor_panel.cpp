@@ -268,13 +268,7 @@ void EditorPanel::Befehl30_Click()
 // A line of the lists as a screen reader says it: "Zahl 14, Römische Zahl X I V".
 QString EditorPanel::spokenLine(int row) const
 {
-    QStringList spoken;
-    for (const QListWidget *list : {Liste5, Liste6}) {
-        const std::string value = SpokenValue(lineOf(list, row));
-        if (!value.empty())
-            spoken << QString::fromStdString(value);
-    }
-    return spoken.join(QStringLiteral(", "));
+    return QString::fromStdString(SpokenValues({lineOf(Liste5, row), lineOf(Liste6, row)}));
 }
 
 void EditorPanel::Befehl33_Click()

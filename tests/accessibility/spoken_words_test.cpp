@@ -70,6 +70,10 @@ private Q_SLOTS:
         QFETCH(QString, spoken);
         QCOMPARE(QString::fromStdString(SpokenValue(caption.toStdString())), spoken);
     }
+    void valuesShownTogetherAreOnePhraseWithoutTheEmptyOnes()
+    {
+        QCOMPARE(SpokenValues({"  40", "", "XL"}), std::string("Zahl 40, Römische Zahl X L"));
+    }
 };
 
 ZAHLZEICHEN_TEST(SpokenWordsTest)

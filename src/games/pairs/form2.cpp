@@ -52,16 +52,13 @@ static QString spokenLetGo(const QLabel *numeral)
 // picked up to be placed as picked.
 static QString spokenGameLabel(const PressableLabel *label)
 {
-    QStringList spoken;
-    for (const QString &line : caption(label).split(QLatin1Char('\r'))) {
-        if (const QString value = spokenValue(line); !value.isEmpty())
-            spoken << value;
-    }
+    std::vector<std::string> lines;
+    for (const QString &line : caption(label).split(QLatin1Char('\r')))
+        lines.push_back(line.toStdString());
+    QString spoken = QString::fromStdString(SpokenValues(lines));
     if (spoken.isEmpty())
-        spoken << QStringLiteral("Leeres Feld");
-    if (label->isMarked())
-        spoken << QStringLiteral("ausgewählt");
-    return spoken.join(QStringLiteral(", "));
+        spoken = QStringLiteral("Leeres Feld");
+    return label->isMarked() ? spoken + QStringLiteral(", ausgewählt") : spoken;
 }
 
 Form2::Form2(QWidget *mainWindow) : QWidget(nullptr), mainWindow(mainWindow)
