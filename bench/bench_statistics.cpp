@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+namespace bench
+{
+
 double quantile(const std::vector<double> &ascending, double q)
 {
     if (ascending.empty())
@@ -29,3 +32,5 @@ Summary summarise(std::vector<double> samples)
     summary.maximum = samples.back();
     return summary;
 }
+
+} // namespace bench

@@ -3,6 +3,9 @@
 #include <cstddef>
 #include <vector>
 
+namespace bench
+{
+
 // What the tables report of a set of timings (or sizes): the middle, the spread and the worst.
 struct Summary {
     std::size_t count = 0;
@@ -20,3 +23,5 @@ double quantile(const std::vector<double> &ascending, double q);
 
 // Summarises samples in any order; all zero for no samples.
 Summary summarise(std::vector<double> samples);
+
+} // namespace bench

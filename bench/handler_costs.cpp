@@ -20,6 +20,9 @@
 #include <functional>
 #include <memory>
 
+namespace bench
+{
+
 namespace
 {
 
@@ -359,3 +362,5 @@ std::vector<HandlerCost> measureHandlerCosts(const HandlerRepetitions &repetitio
     std::rotate(costs.begin(), costs.begin() + openings, costs.end());
     return costs;
 }
+
+} // namespace bench

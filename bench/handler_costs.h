@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+namespace bench
+{
+
 // The cost of the program's handlers, measured in this process on the offscreen platform by
 // calling them on real windows built the way the program builds them.
 struct HandlerCost {
@@ -20,3 +23,5 @@ struct HandlerRepetitions {
 };
 
 std::vector<HandlerCost> measureHandlerCosts(const HandlerRepetitions &repetitions);
+
+} // namespace bench

@@ -7,6 +7,9 @@
 #include <sys/utsname.h>
 #include <unistd.h>
 
+namespace bench
+{
+
 namespace
 {
 
@@ -122,3 +125,5 @@ std::vector<std::pair<std::string, std::string>> describeMachine()
     rows.emplace_back("Date", QDateTime::currentDateTime().toString(Qt::ISODate).toStdString());
     return rows;
 }
+
+} // namespace bench

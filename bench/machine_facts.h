@@ -6,6 +6,9 @@
 #include <utility>
 #include <vector>
 
+namespace bench
+{
+
 // Reading what the system says about itself: /proc/cpuinfo, /proc/meminfo, /proc/self/status
 // and /etc/os-release. The readers take the file's text so they can be checked on samples.
 
@@ -26,3 +29,5 @@ long peakResidentKiB();
 
 // Rows of "what" and "value" naming the machine, system, toolkit, compiler and date.
 std::vector<std::pair<std::string, std::string>> describeMachine();
+
+} // namespace bench

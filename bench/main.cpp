@@ -20,6 +20,8 @@
 #include <iostream>
 #include <string>
 
+using namespace bench;
+
 namespace
 {
 

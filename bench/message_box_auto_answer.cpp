@@ -6,6 +6,9 @@
 #include <QMessageBox>
 #include <QPointer>
 
+namespace bench
+{
+
 MessageBoxAutoAnswer::MessageBoxAutoAnswer()
 {
     QApplication::instance()->installEventFilter(this);
@@ -41,3 +44,5 @@ bool MessageBoxAutoAnswer::eventFilter(QObject *watched, QEvent *event)
         Qt::QueuedConnection);
     return false;
 }
+
+} // namespace bench

@@ -2,6 +2,9 @@
 
 #include <QObject>
 
+namespace bench
+{
+
 // Answers every message box as soon as it is shown, while it lives: it presses the box's
 // Escape button (OK, or "Nein" of a confirmation) from inside the box's own event loop, so
 // a handler that ends in a box returns without anyone at the keyboard.
@@ -21,3 +24,5 @@ protected:
 private:
     int answered = 0;
 };
+
+} // namespace bench

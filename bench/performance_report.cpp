@@ -2,6 +2,9 @@
 
 #include <cstdio>
 
+namespace bench
+{
+
 std::optional<std::string> withMeasuredBlock(std::string_view document, std::string_view block)
 {
     const std::size_t begin = document.find(MeasuredBegin);
@@ -78,3 +81,5 @@ std::string ratio(double value)
 {
     return formatted("%.2f ×", value);
 }
+
+} // namespace bench

@@ -5,6 +5,9 @@
 #include <string_view>
 #include <vector>
 
+namespace bench
+{
+
 // The measured part of docs/performance.md lies between these two lines; a new run replaces
 // it and keeps whatever was written around it.
 inline constexpr std::string_view MeasuredBegin = "<!-- measured by zahlzeichen_bench: begin -->";
@@ -27,3 +30,5 @@ std::string mebibytes(double kibibytes);
 
 // "1.07 ×".
 std::string ratio(double value);
+
+} // namespace bench

@@ -3,6 +3,9 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+namespace bench
+{
+
 namespace
 {
 
@@ -65,3 +68,5 @@ StartupSeries measureStartup(const QString &program, const QString &platform,
     }
     return series;
 }
+
+} // namespace bench

@@ -4,6 +4,9 @@
 
 #include <vector>
 
+namespace bench
+{
+
 // Start-up of the main window and of the bare window on one platform, the two measured in
 // turn (main first in even rounds, bare first in odd ones) so that a drift of the machine
 // weighs on both alike.
@@ -18,3 +21,5 @@ struct StartupSeries {
 // warmUps rounds first, which are not kept.
 StartupSeries measureStartup(const QString &program, const QString &platform,
                              const BareWindowShape &bare, int rounds, int warmUps);
+
+} // namespace bench

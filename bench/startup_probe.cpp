@@ -13,6 +13,9 @@
 #include <memory>
 #include <sys/resource.h>
 
+namespace bench
+{
+
 namespace
 {
 
@@ -154,3 +157,5 @@ std::optional<StartupSample> parseProbeReport(const QString &output)
     }
     return std::nullopt;
 }
+
+} // namespace bench

@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <optional>
 
+namespace bench
+{
+
 // Start-up is measured in child processes of the benchmark, each building one window the way
 // the program does and reporting, after the window's first paint, the time since the parent
 // started it and the peak resident memory. The command line of a child is the benchmark's
@@ -42,3 +45,5 @@ int runStartupProbe(int argc, char **argv);
 // parent.
 QString probeReport(std::int64_t elapsedNanoseconds, long peakKiB, long cpuMicroseconds);
 std::optional<StartupSample> parseProbeReport(const QString &output);
+
+} // namespace bench

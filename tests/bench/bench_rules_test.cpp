@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+using namespace bench;
+
 using Samples = std::vector<double>;
 using OptionalKiB = std::optional<long>;
 Q_DECLARE_METATYPE(OptionalKiB)

@@ -282,7 +282,7 @@ private Q_SLOTS:
 
         Form1 window;
         window.show();
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QWidget *panel = window.findChild<QWidget *>(exercise == QLatin1String("reading")
                                                          ? QStringLiteral("Bild4")
