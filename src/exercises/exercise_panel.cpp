@@ -170,7 +170,7 @@ void ExercisePanel::checkAnswer()
     if (!IsAcceptableAnswer(answer.toStdString(), solution.toStdString())) {
         setBackground(answerBox, red);
         answerBox->setAccessibleDescription(QStringLiteral("falsch"));
-        announce(answerBox, QStringLiteral("falsch"));
+        announce(answerBox, QStringLiteral("falsch"), Urgency::Assertive);
         raiseCounter(wrongCounter);
     } else {
         setBackground(answerBox, white);

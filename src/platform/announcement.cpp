@@ -11,6 +11,48 @@
 namespace
 {
 
+// One action announces a few things at most ("the cards are turned back", then the new card).
+constexpr int NoticesPerWindow = 4;
+
+struct Announcement {
+    QPointer<QWidget> control;
+    QString text;
+    Urgency urgency = Urgency::Polite;
+};
+
+template <class Child> QList<Child *> childrenOf(const QWidget *window)
+{
+    QList<Child *> found;
+    for (QObject *child : window->children()) {
+        if (auto *match = dynamic_cast<Child *>(child))
+            found.append(match);
+    }
+    return found;
+}
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+
+void send(const Announcement &announcement)
+{
+    QAccessibleAnnouncementEvent event(announcement.control, announcement.text);
+    event.setPoliteness(announcement.urgency == Urgency::Assertive
+                            ? QAccessible::AnnouncementPoliteness::Assertive
+                            : QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&event);
+}
+
+// This bridge sends a control's new name with its change, and a screen reader speaks that
+// for the control with the focus.
+bool saidByItsOwnName(QWidget *control, const QString &text)
+{
+    if (!control->hasFocus())
+        return false;
+    const QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(control);
+    return interface && interface->text(QAccessible::Name) == text;
+}
+
+#else
+
 // Not a widget: nothing to paint, nothing to lay out, and nothing that the code showing and
 // hiding a window's controls could ever show. To assistive technology it is a notification
 // of its window, presented when it reports itself as showing.
@@ -51,19 +93,6 @@ QAccessibleInterface *noticeFactory(const QString &, QObject *object)
     return nullptr;
 }
 
-// One action announces a few things at most ("the cards are turned back", then the new card).
-constexpr int NoticesPerWindow = 4;
-
-template <class Child> QList<Child *> childrenOf(const QWidget *window)
-{
-    QList<Child *> found;
-    for (QObject *child : window->children()) {
-        if (auto *match = dynamic_cast<Child *>(child))
-            found.append(match);
-    }
-    return found;
-}
-
 // A screen reader asks for the text when it comes to the event, which may be after the next
 // announcement of the same action: each window has a few notices and takes the one used
 // longest ago.
@@ -81,15 +110,23 @@ Notice *freeNoticeOf(QWidget *window)
                              [](const Notice *a, const Notice *b) { return a->sent < b->sent; });
 }
 
-void send(QWidget *window, const QString &text)
+void send(const Announcement &announcement)
 {
     static quint64 sent = 0;
-    Notice *notice = freeNoticeOf(window);
-    notice->text = text;
+    Notice *notice = freeNoticeOf(announcement.control->window());
+    notice->text = announcement.text;
     notice->sent = ++sent;
     QAccessibleEvent shown(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }
+
+// This bridge sends no name with a name change: a new name on its own is not spoken.
+bool saidByItsOwnName(QWidget *, const QString &)
+{
+    return false;
+}
+
+#endif
 
 // A screen reader cuts short what it is saying when a window becomes active. What a window
 // announces while it is not active (the next task, drawn as the praise box closes) waits
@@ -99,19 +136,18 @@ class HeldNotices : public QObject
 public:
     explicit HeldNotices(QWidget *window) : QObject(window) { window->installEventFilter(this); }
 
-    QStringList texts;
+    QList<Announcement> held;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::WindowActivate && !texts.isEmpty()) {
+        if (event->type() == QEvent::WindowActivate && !held.isEmpty()) {
             QMetaObject::invokeMethod(
                 this,
-                [this, window = QPointer<QWidget>(static_cast<QWidget *>(watched))] {
-                    const QStringList held = std::exchange(texts, {});
-                    for (const QString &text : held) {
-                        if (window)
-                            send(window, text);
+                [this] {
+                    for (const Announcement &announcement : std::exchange(held, {})) {
+                        if (announcement.control)
+                            send(announcement);
                     }
                 },
                 Qt::QueuedConnection);
@@ -120,24 +156,25 @@ protected:
     }
 };
 
-void hold(QWidget *window, const QString &text)
+void hold(QWidget *window, const Announcement &announcement)
 {
     const QList<HeldNotices *> found = childrenOf<HeldNotices>(window);
-    HeldNotices *held = found.isEmpty() ? new HeldNotices(window) : found.first();
-    held->texts.append(text);
-    if (held->texts.size() > NoticesPerWindow)
-        held->texts.removeFirst();
+    HeldNotices *notices = found.isEmpty() ? new HeldNotices(window) : found.first();
+    notices->held.append(announcement);
+    if (notices->held.size() > NoticesPerWindow)
+        notices->held.removeFirst();
 }
 
 } // namespace
 
-void announce(QWidget *control, const QString &text)
+void announce(QWidget *control, const QString &text, Urgency urgency)
 {
-    if (!QAccessible::isActive() || text.isEmpty())
+    if (!QAccessible::isActive() || text.isEmpty() || saidByItsOwnName(control, text))
         return;
+    const Announcement announcement{control, text, urgency};
     QWidget *window = control->window();
     if (window->isActiveWindow())
-        send(window, text);
+        send(announcement);
     else
-        hold(window, text);
+        hold(window, announcement);
 }

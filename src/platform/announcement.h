@@ -4,9 +4,14 @@
 
 class QWidget;
 
+// How a screen reader is to fit an announcement into what it is saying: after it, or at
+// once, cutting it short (a judgement that the next key should not outrun).
+enum class Urgency { Polite, Assertive };
+
 // Tells a listening screen reader what just happened where no move of the focus says it: a
-// new task, a judgement, a turned card. Names that change on a control in place are not
-// spoken by every screen reader, so the text goes out as a notification of the control's
-// window, which is presented as soon as it arrives. Nothing is made or sent while no
-// assistive technology listens, and nothing changes on screen.
-void announce(QWidget *control, const QString &text);
+// new task, a judgement, a turned card. Qt 6.8 and later send it as an announcement; older
+// ones, whose name changes of a control in place go unspoken, as a notification of the
+// control's window, presented as soon as it arrives. Where the focused control's own new name
+// already says the same words, nothing more is sent, so nothing is heard twice. Nothing is
+// made or sent while no assistive technology listens, and nothing changes on screen.
+void announce(QWidget *control, const QString &text, Urgency urgency = Urgency::Polite);

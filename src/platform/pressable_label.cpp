@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 PressableLabel::PressableLabel(QWidget *parent) : QLabel(parent)
 {
@@ -30,8 +31,20 @@ void PressableLabel::mousePressEvent(QMouseEvent *event)
     event->accept();
 }
 
+namespace
+{
+// The label that the last click released on: only there is a double click a second click.
+QPointer<const PressableLabel> lastClicked;
+} // namespace
+
+// A double click is one press. Qt 6.8 and later may make two quick taps on two labels a
+// double click on the second, which never had the first: there it is a press of its own.
 void PressableLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    if (lastClicked != this) {
+        mousePressEvent(event);
+        return;
+    }
     pending = false;
     event->accept();
 }
@@ -42,8 +55,10 @@ void PressableLabel::mouseReleaseEvent(QMouseEvent *event)
                        rect().contains(event->position().toPoint());
     pending = false;
     event->accept();
-    if (click)
-        press();
+    if (!click)
+        return;
+    lastClicked = this;
+    press();
 }
 
 void PressableLabel::keyPressEvent(QKeyEvent *event)

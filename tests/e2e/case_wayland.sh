@@ -14,5 +14,8 @@ TABLE
 )
 # shellcheck disable=SC2086
 play_through_atspi wayland "$E2E_DIR/wayland_player.py" $steps || fail "a step failed"
-[ -s "$E2E_WORK/app.log" ] && fail "the program wrote: $(cat "$E2E_WORK/app.log")"
+# Qt's accessibility bridge reports its own gaps to the screen reader's bus on some releases;
+# everything else the program wrote, a warning about placing windows above all, fails.
+written=$(grep -v '^qt\.accessibility\.' "$E2E_WORK/app.log" || true)
+[ -n "$written" ] && fail "the program wrote: $written"
 echo ok

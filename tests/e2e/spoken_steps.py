@@ -12,8 +12,13 @@ VALUES = {"M": 1000, "D": 500, "C": 100, "L": 50, "X": 10, "V": 5, "I": 1}
 GREEDY = [(1000, "M"), (900, "CM"), (500, "D"), (400, "CD"), (100, "C"), (90, "XC"),
           (50, "L"), (40, "XL"), (10, "X"), (9, "IX"), (5, "V"), (4, "IV"), (1, "I")]
 NUMERAL = r"Römische Zahl (?P<{}>[MDCLXVI](?: [MDCLXVI])*)"
-FOCUS = r"^(?P<focused>.+?)\.? (?:push button|scroll bar|text)\b"
-TOLD = "^notification "  # how the screen reader presents what the program tells it
+# The program's own words end where the screen reader's begin ("Lesen push button.", "Lesen
+# button." or "Lesen" alone, as the release has it): those are never matched.
+END = r"(?=[.,]?(?: |$))"
+# What the program tells without a move of the focus; a screen reader may put a word of its
+# own before it ("notification").
+TOLD = r"^(?:[a-z]+ )?"
+MAIN_WINDOW = "^Römische Zahlzeichen" + END
 
 
 def fail(reason):
@@ -57,28 +62,53 @@ class Listener:
             end = said.end()
         self.unread = self.unread[end:]
 
-    def wait(self, pattern, seconds=6.0):
+    def wait(self, pattern, seconds=6.0, earlier="forget"):
+        """The first utterance that matches; those before it are forgotten, or kept for the
+        next wait when the order of two things heard is not fixed."""
         deadline = time.time() + seconds
         while True:
             self.listen()
             for index, utterance in enumerate(self.pending):
                 if found := re.search(pattern, utterance):
-                    del self.pending[:index + 1]
+                    del self.pending[index if earlier == "keep" else 0:index + 1]
                     return found
             if time.time() > deadline:
                 return None
             time.sleep(0.1)
 
-    def settle(self, quiet=0.4):
-        """Lets the screen reader finish (a window just opened says its focus late), so that
-        the next key is answered by what follows it."""
+    def quiet(self, pause=0.4):
         count, since = -1, time.time()
-        while time.time() - since < quiet:
+        while time.time() - since < pause:
             self.listen()
             if len(self.pending) != count:
                 count, since = len(self.pending), time.time()
             time.sleep(0.05)
+
+    def settle(self):
+        """Lets the screen reader finish (a window just opened says its focus late), so that
+        the next key is answered by what follows it."""
+        self.quiet()
         return self.forget()
+
+    def answer(self, key_name, pattern, seconds=3.0):
+        """Whether what is said in answer to a key matches: its first utterance, past the
+        echo of the key's own name where the screen reader echoes keys."""
+        deadline = time.time() + seconds
+        while time.time() < deadline:
+            self.listen()
+            said = [u for u in self.pending if u.strip().lower() != key_name.lower()]
+            if said:
+                self.forget()
+                return re.match(pattern, said[0])
+            time.sleep(0.05)
+        return None
+
+    def once(self, found):
+        """Nothing is heard twice: the words just heard are not said again right after."""
+        self.quiet(0.3)
+        words = re.sub(TOLD, "", found.group(0), count=1)
+        if again := [u for u in self.pending if words in u]:
+            fail(f"{words!r} heard twice: then {again[0]!r}")
 
     def forget(self):
         self.listen()
@@ -96,10 +126,8 @@ def reach(ear, name, steps):
     ear.settle()
     for step in steps:
         key(step)
-        focus = ear.wait(FOCUS, seconds=3)
-        if focus and (found := re.fullmatch(name, focus["focused"])):
+        if found := ear.answer(step, f"(?:{name}){END}"):
             return found
-        ear.forget()
     fail(f"{name!r} never reached with {steps[:3]}")
 
 
@@ -108,27 +136,37 @@ SNAKE = ["Up"] * 5 + ["Left"] * 2 + ["Right", "Right", "Down", "Left", "Left", "
 
 
 def play_memory(ear):
-    """Turns cards, remembering each value heard, until a pair is found: each card is heard
-    with its value, a pair as found, and a turn that was none as turned back at the next."""
-    values, at, turn = {}, 1, []
-    while True:
+    """Turns cards, remembering each value heard, until a pair was found and a turn that was
+    none was turned back: each card is heard with its value, a pair as found, and the cards
+    of a turn that was none as turned back at the next. Once a pair is found, only new cards
+    are turned, so that a turn misses even where the first two cards made a pair."""
+    values, at, turn, paired, turned_back = {}, 1, [], False, False
+    while not (paired and turned_back):
         known = [(a, b) for a in values for b in values if a < b and values[a] == values[b]]
-        for card in known[0] if known else [len(values) + 1]:
+        for card in known[0] if known and not paired else [len(values) + 1]:
             rows, columns = (card - 1) // 6 - (at - 1) // 6, (card - 1) % 6 - (at - 1) % 6
             steps = ["Down"] * rows + ["Up"] * -rows + ["Right"] * columns + ["Left"] * -columns
             ear.settle()
             key(*steps)
-            if steps and not ear.wait(rf"^Karte {card}, verdeckt\.? push button"):
+            if steps and not ear.wait(rf"^Karte {card}, verdeckt{END}"):
                 fail(f"card {card} never had the focus")
             key("space")
-            if len(turn) == 2 and not ear.wait(TOLD + "Die Karten sind wieder verdeckt"):
-                fail(f"the cards {turn} were not heard to turn back")
-            if not (said := ear.wait(TOLD + rf"Karte {card}: (.+?)\.?$")):
+            if len(turn) == 2:
+                if not (back := ear.wait(TOLD + "Die Karten sind wieder verdeckt.", earlier="keep")):
+                    fail(f"the cards {turn} were not heard to turn back")
+                ear.once(back)
+                turned_back = True
+            said = ear.wait(TOLD + rf"Karte {card}: ({NUMERAL.format('v')}|Zahl \d+){END}")
+            if not said:
                 fail(f"card {card} was not heard")
+            ear.once(said)
             at, values[card] = card, value(said[1])
             turn = (turn if len(turn) == 1 else []) + [card]
             if len(turn) == 2 and values[turn[0]] == values[turn[1]]:
-                return ear.wait(TOLD + "Paar gefunden") or fail(f"pair {turn} not heard")
+                if not (pair := ear.wait(TOLD + "Paar gefunden!")):
+                    fail(f"pair {turn} not heard")
+                ear.once(pair)
+                paired, turn = True, []
 
 
 def year_with_ones(heard):
@@ -137,7 +175,7 @@ def year_with_ones(heard):
 
 
 LEAVE_GAME = [(("tab", "Beenden"), None), (("key", "space"), "Dieses Spiel jetzt beenden"),
-              (("tab", "Ja"), None), (("key", "space"), "^Römische Zahlzeichen frame")]
+              (("tab", "Ja"), None), (("key", "space"), MAIN_WINDOW)]
 # A "do" is a verb and its argument: "tab" (or "move" with another key) until the control
 # named has the focus, "key", "type" text, "keys": the on-screen key of each character,
 # "seek" a number of the pair game, "memory" play_memory. Named groups of what is heard are
@@ -148,23 +186,23 @@ STEPS = [
     (("tab", "Lesen"), None),
     (("key", "space"), TOLD + "Aufgabe: " + NUMERAL.format("task")),
     (("tab", lambda h: next(d for d in "0123456789" if d not in str(value(h["task"])))), None),
-    (("key", "space"), TOLD + "falsch"),
+    (("key", "space"), TOLD + "falsch" + END),
     (("tab", "löschen"), None),
     (("key", "space"), None),
     (("keys", lambda h: str(value(h["task"]))), "Prima, die Eingabe ist richtig!"),
-    (("key", "Return"), "^Römische Zahlzeichen frame"),
+    (("key", "Return"), MAIN_WINDOW),
     (None, TOLD + "Aufgabe: " + NUMERAL.format("task")),
     # Writing: the number; its numeral is praised; the next task.
     (("tab", "Schreiben"), None),
     (("key", "space"), TOLD + r"Aufgabe: Zahl (?P<number>\d+)"),
     (("keys", lambda h: spelled(int(h["number"])).replace(" ", "")),
      "Prima, die Eingabe ist richtig!"),
-    (("key", "Return"), "^Römische Zahlzeichen frame"),
+    (("key", "Return"), MAIN_WINDOW),
     (None, TOLD + r"Aufgabe: Zahl \d+"),
     # Number field: a slider moved by a key makes the numeral of the year with that digit.
     (("tab", r"Einer: (?P<ones>\d)"), None),
     (("key", lambda h: "Right" if h["ones"] != "9" else "Left"),
-     lambda h: TOLD + f"Römische Zahl {spelled(year_with_ones(h))}\\.?$"),
+     lambda h: TOLD + f"Römische Zahl {spelled(year_with_ones(h))}" + END),
     # Memory game.
     (("tab", "Memospiel"), None),
     (("key", "space"), "Tavlo-Memospiel"),
@@ -218,13 +256,14 @@ def run(ear):
         if pattern and not (found := ear.wait(pattern)):
             fail(f"step {number} {verb} {argument!r}: {pattern!r} not heard; "
                  f"heard {ear.forget()[-10:]}")
-        heard.update(found.groupdict() if pattern else {})
+        if pattern:
+            ear.once(found)
+            heard.update(found.groupdict())
     print("ok")
 
 
 if __name__ == "__main__":
     listener = Listener(sys.argv[1])
-    for start in (r"^Screen reader on", r"^Römische Zahlzeichen frame", FOCUS):
-        if not listener.wait(start, seconds=20):
-            fail(f"{start!r} never heard at start")
+    if not listener.wait(MAIN_WINDOW, seconds=20):
+        fail("the main window was never heard at start")
     run(listener)
