@@ -79,8 +79,19 @@ rm -rf "$target$clone"
 git clone --quiet "$root" "$target$clone" || fail "could not clone $root"
 echo "Testing $(git -C "$target$clone" log -1 --format='%h %s') on $release"
 
+inside() {
+    chroot "$target" /usr/bin/env -i HOME=/root LANG=C.UTF-8 CI="${CI:-}" \
+        PATH=/usr/sbin:/usr/bin:/sbin:/bin sh -euc "$1"
+}
 status=0
-chroot "$target" /usr/bin/env -i HOME=/root LANG=C.UTF-8 CI="${CI:-}" \
-    PATH=/usr/sbin:/usr/bin:/sbin:/bin sh "$clone/tools/test.sh" || status=$?
+inside "sh $clone/tools/test.sh" || status=$?
 [ "$status" -eq 0 ] || fail "the test command failed (exit $status)"
-echo "test-on.sh: $release: the test command passed"
+# The package that the tests made there installs there, with the dependencies that
+# dpkg-shlibdeps found on that release; it is removed again to keep the chroot as it was.
+inside "deb=\$(ls $clone/build-test/packaging-test/zahlzeichen_*.deb)
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \"\$deb\" >/dev/null
+    dpkg-query -W -f='Installed \${Package} \${Version}, depending on \${Depends}\n' zahlzeichen
+    test -x /usr/bin/zahlzeichen
+    DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq zahlzeichen >/dev/null" ||
+    fail "the package made there did not install"
+echo "test-on.sh: $release: the test command passed and the package installs"

@@ -41,14 +41,21 @@ void send(const Announcement &announcement)
     QAccessible::updateAccessibility(&event);
 }
 
-// This bridge sends a control's new name with its change, and a screen reader speaks that
-// for the control with the focus.
-bool saidByItsOwnName(QWidget *control, const QString &text)
+// This bridge sends a control's new name with its change, and a screen reader speaks the
+// name that the control with the focus has when it comes to the change. What that name
+// already says at the end of the text is left out ("Richtig: Zahl 40, Römische Zahl X L"
+// on the number that now reads "Zahl 40, Römische Zahl X L" leaves "Richtig").
+QString unsaidPart(QWidget *control, const QString &text)
 {
-    if (!control->hasFocus())
-        return false;
     const QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(control);
-    return interface && interface->text(QAccessible::Name) == text;
+    const QString name = interface ? interface->text(QAccessible::Name) : QString();
+    if (!control->hasFocus() || name.isEmpty() || !text.endsWith(name))
+        return text;
+    QString rest = text.chopped(name.size());
+    while (rest.endsWith(QLatin1Char(' ')) || rest.endsWith(QLatin1Char(':')) ||
+           rest.endsWith(QLatin1Char(',')))
+        rest.chop(1);
+    return rest;
 }
 
 #else
@@ -121,60 +128,80 @@ void send(const Announcement &announcement)
 }
 
 // This bridge sends no name with a name change: a new name on its own is not spoken.
-bool saidByItsOwnName(QWidget *, const QString &)
+QString unsaidPart(QWidget *, const QString &text)
 {
-    return false;
+    return text;
 }
 
 #endif
 
-// A screen reader cuts short what it is saying when a window becomes active. What a window
-// announces while it is not active (the next task, drawn as the praise box closes) waits
-// until it is, and then until the screen reader has heard of the activation.
-class HeldNotices : public QObject
+// What a window announces goes out once the handler that announced it has returned, in the
+// order announced: a control's name may change again in the same handler (a turned card is
+// found at once), and only its last name is what a screen reader says of it. A screen reader
+// also cuts short what it is saying when a window becomes active, so what a window announces
+// while it is not active (the next task, drawn as the praise box closes) waits until it is,
+// and then until the screen reader has heard of the activation.
+class PendingAnnouncements : public QObject
 {
 public:
-    explicit HeldNotices(QWidget *window) : QObject(window) { window->installEventFilter(this); }
+    explicit PendingAnnouncements(QWidget *window) : QObject(window), window(window)
+    {
+        window->installEventFilter(this);
+    }
 
-    QList<Announcement> held;
+    void add(const Announcement &announcement)
+    {
+        pending.append(announcement);
+        if (pending.size() > NoticesPerWindow)
+            pending.removeFirst();
+        if (window->isActiveWindow())
+            sendSoon();
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::WindowActivate && !held.isEmpty()) {
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    for (const Announcement &announcement : std::exchange(held, {})) {
-                        if (announcement.control)
-                            send(announcement);
-                    }
-                },
-                Qt::QueuedConnection);
-        }
+        if (event->type() == QEvent::WindowActivate && !pending.isEmpty())
+            sendSoon();
         return false;
     }
-};
 
-void hold(QWidget *window, const Announcement &announcement)
-{
-    const QList<HeldNotices *> found = childrenOf<HeldNotices>(window);
-    HeldNotices *notices = found.isEmpty() ? new HeldNotices(window) : found.first();
-    notices->held.append(announcement);
-    if (notices->held.size() > NoticesPerWindow)
-        notices->held.removeFirst();
-}
+private:
+    void sendSoon()
+    {
+        if (std::exchange(sendQueued, true))
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                sendQueued = false;
+                if (!window->isActiveWindow())
+                    return;
+                for (Announcement &announcement : std::exchange(pending, {})) {
+                    if (!announcement.control)
+                        continue;
+                    announcement.text = unsaidPart(announcement.control, announcement.text);
+                    if (!announcement.text.isEmpty())
+                        send(announcement);
+                }
+            },
+            Qt::QueuedConnection);
+    }
+
+    QWidget *window;
+    QList<Announcement> pending;
+    bool sendQueued = false;
+};
 
 } // namespace
 
 void announce(QWidget *control, const QString &text, Urgency urgency)
 {
-    if (!QAccessible::isActive() || text.isEmpty() || saidByItsOwnName(control, text))
+    if (!QAccessible::isActive() || text.isEmpty())
         return;
-    const Announcement announcement{control, text, urgency};
     QWidget *window = control->window();
-    if (window->isActiveWindow())
-        send(announcement);
-    else
-        hold(window, announcement);
+    const QList<PendingAnnouncements *> found = childrenOf<PendingAnnouncements>(window);
+    PendingAnnouncements *pending =
+        found.isEmpty() ? new PendingAnnouncements(window) : found.first();
+    pending->add({control, text, urgency});
 }

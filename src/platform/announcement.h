@@ -11,7 +11,8 @@ enum class Urgency { Polite, Assertive };
 // Tells a listening screen reader what just happened where no move of the focus says it: a
 // new task, a judgement, a turned card. Qt 6.8 and later send it as an announcement; older
 // ones, whose name changes of a control in place go unspoken, as a notification of the
-// control's window, presented as soon as it arrives. Where the focused control's own new name
-// already says the same words, nothing more is sent, so nothing is heard twice. Nothing is
-// made or sent while no assistive technology listens, and nothing changes on screen.
+// control's window, presented as soon as it arrives. It goes out once the handler has
+// returned; what the focused control's own new name says by then is left out, since that is
+// spoken already, so nothing is heard twice. Nothing is made or sent while no assistive
+// technology listens, and nothing changes on screen.
 void announce(QWidget *control, const QString &text, Urgency urgency = Urgency::Polite);

@@ -220,7 +220,9 @@ STEPS = [
      lambda h: TOLD + f"Falsch: Römische Zahl {h['picked']} gehört nicht zu Zahl {h['wrong']}"),
     (("seek", lambda h: f"Zahl {value(h['picked'])}"), None),
     (("key", "space"),
-     lambda h: TOLD + f"Richtig: Zahl {value(h['picked'])}, Römische Zahl {h['picked']}"),
+     # Where the number's own new name tells the place, "Richtig" alone follows it.
+     lambda h: TOLD + f"Richtig(?:: Zahl {value(h['picked'])}, Römische Zahl {h['picked']})?"
+     + END),
     *LEAVE_GAME,
     # Worksheet editor: the line a number adds, and the line "Löschen" removes.
     (("tab", "Editor"), None),
