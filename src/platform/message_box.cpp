@@ -12,6 +12,12 @@ static void prepare(QMessageBox &box, const QString &text, const QString &title)
     box.setTextFormat(Qt::PlainText);
     box.setText(shownText(text));
     box.setWindowTitle(title);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Screen readers of the releases that ship this Qt read a box's description as its text
+    // and look among the box's labels only where there is none, a search that misses the
+    // text with Qt 6.11. Older ones read both, so there the text is left to the labels.
+    box.setAccessibleDescription(shownText(text));
+#endif
 }
 
 void informationBox(QWidget *parent, const QString &text, const QString &title)

@@ -167,6 +167,7 @@ def play_memory(ear):
                     fail(f"pair {turn} not heard")
                 ear.once(pair)
                 paired, turn = True, []
+                break
 
 
 def year_with_ones(heard):
