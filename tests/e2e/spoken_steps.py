@@ -62,16 +62,17 @@ class Listener:
             end = said.end()
         self.unread = self.unread[end:]
 
-    def wait(self, pattern, seconds=6.0, earlier="forget"):
+    def wait(self, pattern, seconds=6.0, earlier="forget", once=False):
         """The first utterance that matches; those before it are forgotten, or kept for the
-        next wait when the order of two things heard is not fixed."""
+        next wait when the order of two things heard is not fixed. Once: nothing is heard
+        twice, so the words are not said again right after."""
         deadline = time.time() + seconds
         while True:
             self.listen()
             for index, utterance in enumerate(self.pending):
                 if found := re.search(pattern, utterance):
                     del self.pending[index if earlier == "keep" else 0:index + 1]
-                    return found
+                    return self.once(found) if once else found
             if time.time() > deadline:
                 return None
             time.sleep(0.1)
@@ -104,11 +105,11 @@ class Listener:
         return None
 
     def once(self, found):
-        """Nothing is heard twice: the words just heard are not said again right after."""
         self.quiet(0.3)
         words = re.sub(TOLD, "", found.group(0), count=1)
         if again := [u for u in self.pending if words in u]:
             fail(f"{words!r} heard twice: then {again[0]!r}")
+        return found
 
     def forget(self):
         self.listen()
@@ -152,21 +153,15 @@ def play_memory(ear):
                 fail(f"card {card} never had the focus")
             key("space")
             if len(turn) == 2:
-                if not (back := ear.wait(TOLD + "Die Karten sind wieder verdeckt.", earlier="keep")):
-                    fail(f"the cards {turn} were not heard to turn back")
-                ear.once(back)
-                turned_back = True
-            said = ear.wait(TOLD + rf"Karte {card}: ({NUMERAL.format('v')}|Zahl \d+){END}")
-            if not said:
-                fail(f"card {card} was not heard")
-            ear.once(said)
+                turned_back = ear.wait(TOLD + "Die Karten sind wieder verdeckt.",
+                                       earlier="keep", once=True) or fail(f"{turn} not turned back")
+            said = ear.wait(TOLD + rf"Karte {card}: ({NUMERAL.format('v')}|Zahl \d+){END}",
+                            once=True) or fail(f"card {card} was not heard")
             at, values[card] = card, value(said[1])
             turn = (turn if len(turn) == 1 else []) + [card]
             if len(turn) == 2 and values[turn[0]] == values[turn[1]]:
-                if not (pair := ear.wait(TOLD + "Paar gefunden!")):
-                    fail(f"pair {turn} not heard")
-                ear.once(pair)
-                paired, turn = True, []
+                paired = ear.wait(TOLD + "Paar gefunden!", once=True) or fail(f"{turn} not heard")
+                turn = []
                 break
 
 
@@ -256,12 +251,10 @@ def run(ear):
             key(argument)
         heard.update(found.groupdict() if found else {})
         pattern = expected(heard) if callable(expected) else expected
-        if pattern and not (found := ear.wait(pattern)):
+        if pattern and not (found := ear.wait(pattern, once=True)):
             fail(f"step {number} {verb} {argument!r}: {pattern!r} not heard; "
                  f"heard {ear.forget()[-10:]}")
-        if pattern:
-            ear.once(found)
-            heard.update(found.groupdict())
+        heard.update(found.groupdict() if pattern else {})
     print("ok")
 
 
