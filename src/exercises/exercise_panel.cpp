@@ -93,6 +93,9 @@ QLineEdit *ExercisePanel::addAnswerBox(const char *name, const QRect &geometry)
     answerBox->setContextMenuPolicy(Qt::NoContextMenu);
     answerBox->setAttribute(Qt::WA_TransparentForMouseEvents);
     answerBox->setAccessibleName(QStringLiteral("Deine Antwort"));
+    // Empty is acceptable, so white, from the start: emptying an empty box runs no check that
+    // could set it, and a dark scheme's own base colour would show until the first key.
+    setFaceColour(answerBox, white);
     return answerBox;
 }
 

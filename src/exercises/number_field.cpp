@@ -45,8 +45,10 @@ NumberField::NumberField(QWidget *window) : QObject(window)
     QLabel *field = feld1;
     setSpokenName(field, [field] {
         const std::string numeral = PlainWords(field->text().toStdString());
-        const QString spelled = QString::fromStdString(SpelledNumeral(numeral));
-        return (QStringLiteral("Römische Zahl ") + spelled).trimmed();
+        // All sliders at 0 show nothing, and nothing is said as such.
+        if (numeral.empty())
+            return QStringLiteral("Römische Zahl, leer");
+        return QStringLiteral("Römische Zahl ") + QString::fromStdString(SpelledNumeral(numeral));
     });
 
     Figur1 = outlineShape(window, "Figur1", twipsRect(2160, 1080, 7815, 1455));

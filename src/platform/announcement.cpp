@@ -193,10 +193,23 @@ private:
     bool sendQueued = false;
 };
 
+AnnouncementWitness &witness()
+{
+    static AnnouncementWitness heard;
+    return heard;
+}
+
 } // namespace
+
+void setAnnouncementWitness(AnnouncementWitness heard)
+{
+    witness() = std::move(heard);
+}
 
 void announce(QWidget *control, const QString &text, Urgency urgency)
 {
+    if (witness())
+        witness()(control, text);
     if (!QAccessible::isActive() || text.isEmpty())
         return;
     QWidget *window = control->window();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -16,3 +17,8 @@ enum class Urgency { Polite, Assertive };
 // spoken already, so nothing is heard twice. Nothing is made or sent while no assistive
 // technology listens, and nothing changes on screen.
 void announce(QWidget *control, const QString &text, Urgency urgency = Urgency::Polite);
+
+// Hears every announcement as it is made, listener or not: a seam for tests of what an action
+// tells. An empty function stops it.
+using AnnouncementWitness = std::function<void(QWidget *control, const QString &text)>;
+void setAnnouncementWitness(AnnouncementWitness witness);

@@ -55,7 +55,7 @@ QPalette::ColorRole textRole(const QWidget *widget)
 // Colours come in pairs: the desktop's colour scheme may be dark or high-contrast, and a text
 // colour taken from it would vanish on a background of the program's own. So a control given
 // a background also gets its text colour: the one the program gave it, else black.
-void setBackground(QWidget *widget, const QColor &colour)
+void setFaceColour(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(backgroundRole(widget), colour);
@@ -66,6 +66,11 @@ void setBackground(QWidget *widget, const QColor &colour)
         palette.setColor(QPalette::HighlightedText, selectionTextColour);
     }
     widget->setPalette(palette);
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    setFaceColour(widget, colour);
     widget->setAutoFillBackground(true);
 }
 

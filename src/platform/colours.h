@@ -12,5 +12,8 @@ QColor paletteColour(int index);
 // list or text box with the colours of its marked line, so no colour of the desktop's scheme
 // ends up on a background of the program's own.
 void setBackground(QWidget *widget, const QColor &colour);
+// The same colours for the face that a box or button draws itself, without filling the rest
+// of its rectangle: the desktop's frame keeps its corners.
+void setFaceColour(QWidget *widget, const QColor &colour);
 void setForeground(QWidget *widget, const QColor &colour);
 QColor background(const QWidget *widget);

@@ -217,6 +217,22 @@ private Q_SLOTS:
                  exercise == QLatin1String("reading") ? "3888" : "MMMDCCCLXXXVIII");
     }
 
+    void answerIsWhiteFromTheFirstMomentUnderADarkScheme_data() { addExerciseRows(); }
+
+    void answerIsWhiteFromTheFirstMomentUnderADarkScheme()
+    {
+        QFETCH(QString, exercise);
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Base, QColor(0x1b, 0x1e, 0x20)); // Breeze Dark's
+        QApplication::setPalette(dark);
+        ExerciseBench bench(exercise);
+        bench.newTask();
+        const QColor shown = bench.answerColour();
+        QApplication::setPalette(light);
+        QCOMPARE(shown, white);
+    }
+
     void keysAppendTheirCharacterEvenWhenTheDesktopMarksTheCaption_data()
     {
         QTest::addColumn<QString>("exercise");

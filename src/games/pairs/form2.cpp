@@ -249,8 +249,9 @@ void Form2::dropOn(int target, QWidget *source)
             if (sourceLabel == picked)
                 pick(nullptr);
             announce(targetLabel, QStringLiteral("Richtig: ") + spokenGameLabel(targetLabel));
-        } else {
-            // The eye sees the numeral stay where it was; the ear is told why.
+        } else if (!numeral.isEmpty()) {
+            // The eye sees the numeral stay where it was; the ear is told why. An emptied
+            // label carries nothing to judge, so nothing is said of it.
             const QString number = caption(targetLabel).section(QLatin1Char('\r'), 0, 0);
             announce(sourceLabel, QStringLiteral("Falsch: ") + spokenValue(numeral) +
                                       QStringLiteral(" gehört nicht zu ") + spokenValue(number));

@@ -4,6 +4,7 @@
 #include "games/pairs/pair_round.h"
 #include "message_box_answer.h"
 #include "numerals/numerals.h"
+#include "platform/announcement.h"
 #include "platform/caption.h"
 #include "platform/clock.h"
 #include "platform/random.h"
@@ -215,8 +216,13 @@ private Q_SLOTS:
         form.Bezeichnung2_DragDrop(form.findChild<QPushButton *>("Befehl2"));
         form.Bezeichnung2_DragDrop(nullptr);
         form.Bezeichnung4_DragDrop(label(form, 4));
+        // An emptied label carries nothing to judge: not even a screen reader is told.
+        QStringList told;
+        setAnnouncementWitness([&told](QWidget *, const QString &text) { told.append(text); });
         for (const DropHandler handler : DropHandlers)
             (form.*handler)(emptied);
+        setAnnouncementWitness({});
+        QCOMPARE(told, QStringList());
         QCOMPARE(board(form), before);
         QVERIFY(!answer.seen());
     }
