@@ -276,9 +276,20 @@ void Form1::keepHiddenControlsOutOfReach()
     }
     // What comes into reach first: a key that goes out of reach with the focus hands it on
     // to the next one in reach (opening the editor from the keyboard lands in the editor).
+    QWidget *cameIntoReach = nullptr;
     for (QWidget *control : inReach) {
+        if (!control->isVisible() && movingPanels.contains(control))
+            cameIntoReach = control;
         control->setEnabled(true);
         control->setVisible(true);
+    }
+    // A panel that replaces another gets the focus that the other hands on, once both have
+    // moved: the reading panel goes before the writing panel comes, and after it.
+    if (cameIntoReach) {
+        rememberForThisHandler(thisHandler.panelCameIn, cameIntoReach);
+        QWidget *first = firstTabStopIn(cameIntoReach);
+        if (first && thisHandler.focusHandedTo && focusWidget() == thisHandler.focusHandedTo)
+            first->setFocus(Qt::TabFocusReason);
     }
     handFocusOn(outOfReach);
     // Hidden before disabled: a hidden control hands the focus on, but a key disabled with
@@ -296,6 +307,20 @@ void Form1::keepHiddenControlsOutOfReach()
     }
 }
 
+namespace
+{
+// The first control after from along the Tab chain where Tab would stop and that fits.
+template <typename Fits> QWidget *nextTabStop(QWidget *from, Fits fits)
+{
+    for (QWidget *next = from->nextInFocusChain(); next != from; next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled() &&
+            fits(next))
+            return next;
+    }
+    return nullptr;
+}
+} // namespace
+
 // In one step, to the next control in reach along the Tab chain: left to hiding, the focus
 // would pass through every control about to be hidden after it, and a screen reader would
 // announce each of them.
@@ -309,14 +334,30 @@ void Form1::handFocusOn(const QList<QWidget *> &outOfReach)
     QWidget *focused = focusWidget();
     if (!focused || !goingAway(focused))
         return;
-    for (QWidget *next = focused->nextInFocusChain(); next != focused;
-         next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled() &&
-            isAncestorOf(next) && !goingAway(next)) {
-            next->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
+    QWidget *panel = thisHandler.panelCameIn;
+    QWidget *next = panel && !goingAway(panel) ? firstTabStopIn(panel) : nullptr;
+    if (!next)
+        next = nextTabStop(focused, [&](const QWidget *widget) {
+            return isAncestorOf(widget) && !goingAway(widget);
+        });
+    if (!next)
+        return;
+    next->setFocus(Qt::TabFocusReason);
+    rememberForThisHandler(thisHandler.focusHandedTo, next);
+}
+
+QWidget *Form1::firstTabStopIn(QWidget *panel)
+{
+    return nextTabStop(panel,
+                       [panel](const QWidget *widget) { return panel->isAncestorOf(widget); });
+}
+
+void Form1::rememberForThisHandler(QPointer<QWidget> &slot, QWidget *widget)
+{
+    if (!thisHandler.focusHandedTo && !thisHandler.panelCameIn)
+        QMetaObject::invokeMethod(
+            this, [this] { thisHandler = {}; }, Qt::QueuedConnection);
+    slot = widget;
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
