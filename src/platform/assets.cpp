@@ -32,16 +32,18 @@ static QPixmap readPicture(const QString &fileName)
     return QPixmap::fromImage(std::move(image));
 }
 
+double drawnRatioFor(double screenRatio)
+{
+    for (const double listed : pictureRatios) {
+        if (listed > screenRatio || qFuzzyCompare(listed, screenRatio))
+            return listed;
+    }
+    return *std::prev(std::end(pictureRatios));
+}
+
 QPixmap picturePixmap(const QString &pictureName, qreal ratio)
 {
-    // The bitmap drawn for the smallest ratio not below the screen's, or else the largest.
-    double drawnFor = *std::prev(std::end(pictureRatios));
-    for (const double listed : pictureRatios) {
-        if (listed > ratio || qFuzzyCompare(listed, ratio)) {
-            drawnFor = listed;
-            break;
-        }
-    }
+    const double drawnFor = drawnRatioFor(ratio);
     const QString suffix =
         drawnFor == 1 ? QStringLiteral(".argb") : QStringLiteral("@%1x.argb").arg(drawnFor);
     QPixmap picture = readPicture(pictureName + suffix);

@@ -14,5 +14,9 @@
 // for any other ratio the bitmap of the next larger one is scaled down smoothly.
 QPixmap picturePixmap(const QString &pictureName, qreal ratio);
 
+// The ratio whose bitmap a screen of this ratio takes: the smallest drawn one not below it,
+// so that it is scaled down, never up; the largest drawn one for a screen beyond them all.
+double drawnRatioFor(double screenRatio);
+
 // The one icon that all three windows carry.
 QIcon windowIcon();

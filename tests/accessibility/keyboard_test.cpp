@@ -207,13 +207,31 @@ private Q_SLOTS:
         // Given back once only: later, a key leaving with its panel hands the focus on.
         click(QStringLiteral("Befehl2"));
         control(window.get(), QStringLiteral("Befehl22"))->setFocus(Qt::TabFocusReason);
-        window->Befehl3_Click(); // as a screen reader presses it, the focus staying put
-        // The writing panel replaces the reading panel: the focus goes into it, not round the
-        // Tab order to "Beenden", once the reading panel has gone first.
+        window->Befehl3_Click();
+        QCOMPARE(focusName(), QStringLiteral("Befehl12"));
+    }
+
+    // Buttons pressed as a screen reader presses them, the focus staying put, while the
+    // control with the focus goes out of reach.
+    void focusGoesOnInReachWhenItsControlGoesAway()
+    {
+        click(QStringLiteral("Befehl2"));
+        control(window.get(), QStringLiteral("Befehl22"))->setFocus(Qt::TabFocusReason);
+        // The writing panel replaces the reading panel, whichever moves first: the focus goes
+        // into it, not round the Tab order to "Beenden".
+        window->Befehl3_Click();
         QCOMPARE(focusName(), QStringLiteral("Befehl12"));
         QCoreApplication::processEvents(); // the handler has returned
-        window->Befehl2_Click(); // and back: the reading panel comes in before this one goes
+        window->Befehl2_Click();
         QCOMPARE(focusName(), QStringLiteral("Befehl13"));
+        QCoreApplication::processEvents();
+        // From the middle of the Tab chain, the table covering the sliders: the next control
+        // in reach, not the window's first.
+        window->Befehl3_Click();
+        QCoreApplication::processEvents();
+        control(window.get(), QStringLiteral("HBildlauf2"))->setFocus(Qt::TabFocusReason);
+        window->Befehl4_Click();
+        QCOMPARE(focusName(), QStringLiteral("Befehl12"));
     }
 
     // The number field without a mouse: each key moves the thumb the way it points, and the

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTest>
+#include <utility>
 
 // The pictures reach the program as bitmaps that the build draws from the SVGs in src/assets.
 class PicturesTest : public QObject
@@ -19,6 +20,23 @@ private Q_SLOTS:
         const QPixmap doubled = picturePixmap(QStringLiteral("column"), 2);
         QCOMPARE(doubled.size(), QSize(162, 162));
         QCOMPARE(doubled.deviceIndependentSize(), QSizeF(81, 81));
+    }
+
+    // A screen between the drawn ratios takes the next larger bitmap, scaled down; one beyond
+    // them all, the largest.
+    void screensBetweenTheDrawnRatiosTakeTheNextLargerBitmap_data()
+    {
+        QTest::addColumn<double>("screen");
+        QTest::addColumn<double>("drawn");
+        for (const auto &[screen, drawn] :
+             {std::pair{0.75, 1.0}, {1.0, 1.0}, {1.1, 1.25}, {1.75, 2.0}, {2.5, 3.0}, {4.0, 3.0}})
+            QTest::addRow("%g", screen) << screen << drawn;
+    }
+    void screensBetweenTheDrawnRatiosTakeTheNextLargerBitmap()
+    {
+        QFETCH(double, screen);
+        QFETCH(double, drawn);
+        QCOMPARE(drawnRatioFor(screen), drawn);
     }
 
     // At the screen's device pixel ratio (CTest runs this at the common ones) a box shows its
