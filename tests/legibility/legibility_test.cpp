@@ -138,6 +138,22 @@ private Q_SLOTS:
         QVERIFY(QFontInfo(font).bold());
     }
 
+    // The measure itself: a pale text with a dark speck is pale, black glyph cores are black.
+    void contrastIsThatOfTheInkNotOfASpeck()
+    {
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        for (int x = 5; x < 35; ++x) {
+            for (int y = 8; y < 12; ++y)
+                image.setPixel(x, y, qRgb(0xcc, 0xcc, 0xcc));
+        }
+        image.setPixel(20, 10, qRgb(0, 0, 0));
+        QVERIFY(inkOnBackground(image, image.rect()).contrast < 1.7); // #ccc on white: 1.61
+        for (int x = 5; x < 35; ++x)
+            image.setPixel(x, 9, qRgb(0, 0, 0));
+        QCOMPARE(qRound(inkOnBackground(image, image.rect()).contrast), 21);
+    }
+
     void mainWindowAtStartShowsEveryTextWhole()
     {
         openMainWindow();

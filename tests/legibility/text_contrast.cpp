@@ -55,8 +55,38 @@ QList<std::pair<const QWidget *, QRect>> textAreas(const QWidget *window)
 
 } // namespace
 
-// The background is the commonest colour of a text's area, the ink the colour in it that stands
-// out most: the core of the glyphs, where no edge smoothing blends it into the background.
+// The background is the commonest colour of a text's area, the ink the colour that stands out
+// most among enough of its other pixels, a twentieth: the core of the glyphs, where no edge
+// smoothing blends it into the background, and not a speck of dark on a pale text.
+InkOnBackground inkOnBackground(const QImage &image, const QRect &pixels)
+{
+    std::map<QRgb, int> counts;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    if (counts.empty())
+        return {};
+    const QRgb background = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
+                                return a.second < b.second;
+                            })->first;
+    std::multimap<double, std::pair<QRgb, int>, std::greater<>> byContrast;
+    int others = 0;
+    for (const auto &[colour, count] : counts) {
+        if (colour != background) {
+            byContrast.emplace(contrast(colour, background), std::pair{colour, count});
+            others += count;
+        }
+    }
+    int seen = 0;
+    for (const auto &[ratio, colourAndCount] : byContrast) {
+        seen += colourAndCount.second;
+        if (seen * 20 >= others)
+            return {colourAndCount.first, background, ratio};
+    }
+    return {background, background, 1.0};
+}
+
 QStringList illegibleTexts(QWidget *window)
 {
     const QImage image = window->grab().toImage();
@@ -64,26 +94,16 @@ QStringList illegibleTexts(QWidget *window)
     QStringList found;
     for (const auto &[control, area] : textAreas(window)) {
         const QRect pixels = QRect(area.topLeft() * scale, area.size() * scale) & image.rect();
-        std::map<QRgb, int> counts;
-        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
-            for (int x = pixels.left(); x <= pixels.right(); ++x)
-                ++counts[image.pixel(x, y)];
-        }
-        const QRgb background = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
-                                    return a.second < b.second;
-                                })->first;
-        QRgb ink = background;
-        for (const auto &[colour, count] : counts)
-            ink = contrast(colour, background) > contrast(ink, background) ? colour : ink;
+        const InkOnBackground seen = inkOnBackground(image, pixels);
         const QFont font = control->font();
         const bool large = font.pointSizeF() >= 18 || (font.bold() && font.pointSizeF() >= 14);
-        if (contrast(ink, background) < (large ? 3.0 : 4.5)) {
+        if (seen.contrast < (large ? 3.0 : 4.5)) {
             found << QStringLiteral("%1 at %2,%3: %4:1, ink %5 on %6")
                          .arg(control->objectName())
                          .arg(area.x())
                          .arg(area.y())
-                         .arg(contrast(ink, background), 0, 'f', 2)
-                         .arg(QColor(ink).name(), QColor(background).name());
+                         .arg(seen.contrast, 0, 'f', 2)
+                         .arg(QColor(seen.ink).name(), QColor(seen.background).name());
         }
     }
     return found;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QRgb>
 #include <QString>
 #include <QStringList>
 
@@ -31,3 +32,13 @@ QStringList misfits(const QWidget *window);
 // One line for every text of the window that the eye sees and that stands out from its
 // background less than WCAG 2 asks (4.5:1, large text 3:1), measured on the rendered window.
 QStringList illegibleTexts(QWidget *window);
+
+class QImage;
+
+// The ink and background of a text's pixels, and their contrast ratio.
+struct InkOnBackground {
+    QRgb ink = 0;
+    QRgb background = 0;
+    double contrast = 1.0;
+};
+InkOnBackground inkOnBackground(const QImage &image, const QRect &pixels);
