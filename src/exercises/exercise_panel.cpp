@@ -73,10 +73,8 @@ QLabel *ExercisePanel::addTaskLabel(const char *name, const QRect &geometry)
     // Spoken as what it is; a numeral letter by letter, so that no speech synthesizer reads
     // out the number the learner is to find.
     QLabel *task = taskLabel;
-    setSpokenName(task, [task] {
-        const QString value = QString::fromStdString(SpokenValue(task->text().toStdString()));
-        return value.isEmpty() ? QStringLiteral("Aufgabe") : QStringLiteral("Aufgabe: ") + value;
-    });
+    setSpokenName(
+        task, [task] { return QString::fromStdString(TaskPhrase(task->text().toStdString())); });
     return taskLabel;
 }
 
@@ -172,8 +170,9 @@ void ExercisePanel::checkAnswer()
     // and the announcement to one that listens.
     if (!IsAcceptableAnswer(answer.toStdString(), solution.toStdString())) {
         setBackground(answerBox, red);
-        answerBox->setAccessibleDescription(QStringLiteral("falsch"));
-        announce(answerBox, QStringLiteral("falsch"), Urgency::Assertive);
+        const QString wrong = QString::fromStdString(WrongAnswerPhrase());
+        answerBox->setAccessibleDescription(wrong);
+        announce(answerBox, wrong, Urgency::Assertive);
         raiseCounter(wrongCounter);
     } else {
         setBackground(answerBox, white);

@@ -44,11 +44,7 @@ NumberField::NumberField(QWidget *window) : QObject(window)
     setForeground(feld1, QColor(0, 0, 128));
     QLabel *field = feld1;
     setSpokenName(field, [field] {
-        const std::string numeral = PlainWords(field->text().toStdString());
-        // All sliders at 0 show nothing, and nothing is said as such.
-        if (numeral.empty())
-            return QStringLiteral("Römische Zahl, leer");
-        return QStringLiteral("Römische Zahl ") + QString::fromStdString(SpelledNumeral(numeral));
+        return QString::fromStdString(FieldPhrase(field->text().toStdString()));
     });
 
     Figur1 = outlineShape(window, "Figur1", twipsRect(2160, 1080, 7815, 1455));

@@ -208,9 +208,11 @@ void setAnnouncementWitness(AnnouncementWitness heard)
 
 void announce(QWidget *control, const QString &text, Urgency urgency)
 {
+    if (text.isEmpty())
+        return;
     if (witness())
         witness()(control, text);
-    if (!QAccessible::isActive() || text.isEmpty())
+    if (!QAccessible::isActive())
         return;
     QWidget *window = control->window();
     const QList<PendingAnnouncements *> found = childrenOf<PendingAnnouncements>(window);

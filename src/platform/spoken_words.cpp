@@ -1,6 +1,7 @@
 #include "platform/spoken_words.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace
@@ -80,4 +81,80 @@ std::string SpokenValues(const std::vector<std::string> &captions)
             spoken += (spoken.empty() ? "" : ", ") + value;
     }
     return spoken;
+}
+
+std::string TaskPhrase(std::string_view task)
+{
+    const std::string value = SpokenValue(task);
+    return value.empty() ? "Aufgabe" : "Aufgabe: " + value;
+}
+
+std::string WrongAnswerPhrase()
+{
+    return "falsch";
+}
+
+std::string FieldPhrase(std::string_view field)
+{
+    const std::string value = SpokenValue(field);
+    return value.empty() ? "Römische Zahl, leer" : value;
+}
+
+std::string CardPhrase(int card, CardFace face, std::string_view value)
+{
+    const std::string number = "Karte " + std::to_string(card);
+    switch (face) {
+    case CardFace::Down:
+        return number + ", verdeckt";
+    case CardFace::Found:
+        return number + ", gefunden";
+    case CardFace::Up:
+        break;
+    }
+    return number + ": " + SpokenValue(value);
+}
+
+std::string PairFoundPhrase()
+{
+    return "Paar gefunden!";
+}
+
+std::string CardsTurnedBackPhrase()
+{
+    return "Die Karten sind wieder verdeckt.";
+}
+
+std::string GameLabelPhrase(const std::vector<std::string> &lines, bool picked)
+{
+    std::string spoken = SpokenValues(lines);
+    if (spoken.empty())
+        spoken = "Leeres Feld";
+    return picked ? spoken + ", ausgewählt" : spoken;
+}
+
+std::string LetGoPhrase(std::string_view numeral)
+{
+    return SpokenValue(numeral) + ", losgelassen";
+}
+
+std::string RightPlacePhrase(const std::vector<std::string> &lines)
+{
+    return "Richtig: " + SpokenValues(lines);
+}
+
+std::string WrongPlacePhrase(std::string_view numeral, std::string_view number)
+{
+    const std::string value = SpokenValue(numeral);
+    return value.empty() ? std::string()
+                         : "Falsch: " + value + " gehört nicht zu " + SpokenValue(number);
+}
+
+std::string LineAddedPhrase(std::string_view number, std::string_view numeral)
+{
+    return "Neue Zeile: " + SpokenValues({std::string(number), std::string(numeral)});
+}
+
+std::string LineRemovedPhrase(std::string_view number, std::string_view numeral)
+{
+    return "Zeile gelöscht: " + SpokenValues({std::string(number), std::string(numeral)});
 }

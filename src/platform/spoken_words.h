@@ -23,3 +23,38 @@ std::string SpokenValue(std::string_view caption);
 // phrase: each as SpokenValue says it, the empty ones left out, joined by ", "
 // ("Zahl 40, Römische Zahl X L").
 std::string SpokenValues(const std::vector<std::string> &captions);
+
+// What the program tells a listening screen reader, phrase by phrase. Values are captions as
+// the eye sees them; each phrase says them as SpokenValue does.
+
+// The task of an exercise: "Aufgabe: Römische Zahl M C M X C I V", "Aufgabe: Zahl 1994";
+// "Aufgabe" while there is none.
+std::string TaskPhrase(std::string_view task);
+// An answer that makes the box red.
+std::string WrongAnswerPhrase();
+// The number field's numeral, "Römische Zahl M M X X V I"; "Römische Zahl, leer" when all
+// sliders stand at 0 and it shows nothing.
+std::string FieldPhrase(std::string_view field);
+
+// A memory card, numbered from 1: "Karte 5, verdeckt", "Karte 5: Zahl 9", "Karte 5, gefunden".
+enum class CardFace { Down, Up, Found };
+std::string CardPhrase(int card, CardFace face, std::string_view value);
+std::string PairFoundPhrase();
+std::string CardsTurnedBackPhrase();
+
+// A label of the pair game by the lines of its caption: "Zahl 40, Römische Zahl X L";
+// "Leeres Feld" when emptied; with ", ausgewählt" while its numeral is picked up.
+std::string GameLabelPhrase(const std::vector<std::string> &lines, bool picked);
+// A numeral let go again: "Römische Zahl X L, losgelassen".
+std::string LetGoPhrase(std::string_view numeral);
+// A numeral placed on its number, by the number label's lines: "Richtig: Zahl 40, Römische
+// Zahl X L".
+std::string RightPlacePhrase(const std::vector<std::string> &lines);
+// A numeral dropped on another number: "Falsch: Römische Zahl X L gehört nicht zu Zahl 41";
+// nothing for an emptied label, which carries nothing to judge.
+std::string WrongPlacePhrase(std::string_view numeral, std::string_view number);
+
+// A line of the worksheet editor added or removed: "Neue Zeile: Zahl 14, Römische Zahl X I V",
+// "Zeile gelöscht: Zahl 14, Römische Zahl X I V".
+std::string LineAddedPhrase(std::string_view number, std::string_view numeral);
+std::string LineRemovedPhrase(std::string_view number, std::string_view numeral);

@@ -205,7 +205,9 @@ void EditorPanel::AddEditorNumber()
     Liste6->addItem(QString::fromStdString(number.numeral));
     rebuildCurrentWorksheet();
     selectLastLines();
-    announce(this, QStringLiteral("Neue Zeile: ") + spokenLine(Liste5->count() - 1));
+    const int added = Liste5->count() - 1;
+    announce(this,
+             QString::fromStdString(LineAddedPhrase(lineOf(Liste5, added), lineOf(Liste6, added))));
     Text3->setText(QString());
 }
 
@@ -258,17 +260,11 @@ void EditorPanel::Befehl30_Click()
     const int row = selectedRow(Liste5);
     if (row < 0)
         return;
-    const QString removed = spokenLine(row);
+    const std::string removed = LineRemovedPhrase(lineOf(Liste5, row), lineOf(Liste6, row));
     for (QListWidget *list : {Liste5, Liste6, Liste7})
         delete list->takeItem(row);
     selectLastLines();
-    announce(this, QStringLiteral("Zeile gelöscht: ") + removed);
-}
-
-// A line of the lists as a screen reader says it: "Zahl 14, Römische Zahl X I V".
-QString EditorPanel::spokenLine(int row) const
-{
-    return QString::fromStdString(SpokenValues({lineOf(Liste5, row), lineOf(Liste6, row)}));
+    announce(this, QString::fromStdString(removed));
 }
 
 void EditorPanel::Befehl33_Click()

@@ -60,7 +60,6 @@ private:
     void buildWorksheet(WorksheetKind kind);
     void rebuildCurrentWorksheet();
     void selectLastLines();
-    QString spokenLine(int row) const;
 
     QPushButton *Befehl27;
     QPushButton *Befehl28;

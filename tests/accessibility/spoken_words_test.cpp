@@ -74,6 +74,46 @@ private Q_SLOTS:
     {
         QCOMPARE(SpokenValues({"  40", "", "XL"}), std::string("Zahl 40, Römische Zahl X L"));
     }
+
+    // Every phrase the program tells a listening screen reader, from captions as shown.
+    void everyPhraseToldIsSaidInTheProgramsWords_data()
+    {
+        QTest::addColumn<QString>("phrase");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *what, const std::string &phrase, const char *expected) {
+            QTest::newRow(what) << QString::fromStdString(phrase) << QString::fromUtf8(expected);
+        };
+        row("task numeral", TaskPhrase(" M C M X C I V "), "Aufgabe: Römische Zahl M C M X C I V");
+        row("task number", TaskPhrase("   1 9 9 4 "), "Aufgabe: Zahl 1994");
+        row("no task", TaskPhrase(""), "Aufgabe");
+        row("wrong answer", WrongAnswerPhrase(), "falsch");
+        row("field", FieldPhrase(" M M X X V I "), "Römische Zahl M M X X V I");
+        row("field at 0", FieldPhrase(""), "Römische Zahl, leer");
+        row("card down", CardPhrase(5, CardFace::Down, ""), "Karte 5, verdeckt");
+        row("card up", CardPhrase(5, CardFace::Up, "9"), "Karte 5: Zahl 9");
+        row("card found", CardPhrase(18, CardFace::Found, "XC"), "Karte 18, gefunden");
+        row("pair found", PairFoundPhrase(), "Paar gefunden!");
+        row("turned back", CardsTurnedBackPhrase(), "Die Karten sind wieder verdeckt.");
+        row("number", GameLabelPhrase({"41"}, false), "Zahl 41");
+        row("placed", GameLabelPhrase({"40", "XL"}, false), "Zahl 40, Römische Zahl X L");
+        row("picked", GameLabelPhrase({"XL"}, true), "Römische Zahl X L, ausgewählt");
+        row("emptied", GameLabelPhrase({""}, false), "Leeres Feld");
+        row("let go", LetGoPhrase("XL"), "Römische Zahl X L, losgelassen");
+        row("right place", RightPlacePhrase({"40", "XL"}), "Richtig: Zahl 40, Römische Zahl X L");
+        row("wrong place", WrongPlacePhrase("XL", "41"),
+            "Falsch: Römische Zahl X L gehört nicht zu Zahl 41");
+        row("emptied label dropped", WrongPlacePhrase("", "7"), "");
+        row("line added", LineAddedPhrase("  14", "XIV"),
+            "Neue Zeile: Zahl 14, Römische Zahl X I V");
+        row("line removed", LineRemovedPhrase("1994", "MCMXCIV"),
+            "Zeile gelöscht: Zahl 1994, Römische Zahl M C M X C I V");
+    }
+    void everyPhraseToldIsSaidInTheProgramsWords()
+    {
+        QFETCH(QString, phrase);
+        QFETCH(QString, expected);
+        QCOMPARE(phrase, expected);
+    }
 };
 
 ZAHLZEICHEN_TEST(SpokenWordsTest)

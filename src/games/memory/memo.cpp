@@ -61,13 +61,11 @@ void setSingleLineBorder(QLabel *label)
 QString spokenCard(int n, const QLabel *card)
 {
     const QString face = caption(card);
-    const QString number = QStringLiteral("Karte %1").arg(n);
-    if (face.isEmpty())
-        return number + QStringLiteral(", verdeckt");
-    if (background(card) == paletteColour(cardFound))
-        return number + QStringLiteral(", gefunden");
+    const CardFace shown = face.isEmpty()                                 ? CardFace::Down
+                           : background(card) == paletteColour(cardFound) ? CardFace::Found
+                                                                          : CardFace::Up;
     const QString value = face.section(QLatin1Char('\r'), 0, 0);
-    return number + QStringLiteral(": ") + QString::fromStdString(SpokenValue(value.toStdString()));
+    return QString::fromStdString(CardPhrase(n, shown, value.toStdString()));
 }
 
 void fillNumeralList(QListWidget *list, const std::array<std::string_view, 10> &table)
@@ -310,7 +308,7 @@ void memo::CloseTurn()
         setCaption(card, QString());
     Bezeichnung23->setText(QStringLiteral("0"));
     Bezeichnung24->setText(QStringLiteral("0"));
-    announce(this, QStringLiteral("Die Karten sind wieder verdeckt."));
+    announce(this, QString::fromStdString(CardsTurnedBackPhrase()));
 }
 
 // The caption stays: a found card's white text on white shows a plain white card.
@@ -320,7 +318,7 @@ void memo::MarkPairFound()
         setBackground(card, paletteColour(cardFound));
     Bezeichnung23->setText(QStringLiteral("0"));
     Bezeichnung24->setText(QStringLiteral("0"));
-    announce(this, QStringLiteral("Paar gefunden!"));
+    announce(this, QString::fromStdString(PairFoundPhrase()));
 }
 
 void memo::FinishGame()

@@ -37,28 +37,23 @@ static constexpr std::array<int, 3> NumeralTops = {3480, 4440, 5400};
 static constexpr qreal NumberPointSize = 13.5;
 static constexpr qreal SmallestNumberPointSize = 9.75;
 
-static QString spokenValue(const QString &line)
-{
-    return QString::fromStdString(SpokenValue(line.toStdString()));
-}
-
 static QString spokenLetGo(const QLabel *numeral)
 {
-    return spokenValue(caption(numeral)) + QStringLiteral(", losgelassen");
+    return QString::fromStdString(LetGoPhrase(caption(numeral).toStdString()));
 }
 
-// What a screen reader says for a game label: each line of its caption as what it is, the
-// number first and then the numerals it has received; an emptied label as empty; a numeral
-// picked up to be placed as picked.
-static QString spokenGameLabel(const PressableLabel *label)
+// The lines of a game label's caption: the number first, then the numerals it has received.
+static std::vector<std::string> captionLines(const QLabel *label)
 {
     std::vector<std::string> lines;
     for (const QString &line : caption(label).split(QLatin1Char('\r')))
         lines.push_back(line.toStdString());
-    QString spoken = QString::fromStdString(SpokenValues(lines));
-    if (spoken.isEmpty())
-        spoken = QStringLiteral("Leeres Feld");
-    return label->isMarked() ? spoken + QStringLiteral(", ausgewählt") : spoken;
+    return lines;
+}
+
+static QString spokenGameLabel(const PressableLabel *label)
+{
+    return QString::fromStdString(GameLabelPhrase(captionLines(label), label->isMarked()));
 }
 
 Form2::Form2(QWidget *mainWindow) : QWidget(nullptr), mainWindow(mainWindow)
@@ -248,13 +243,12 @@ void Form2::dropOn(int target, QWidget *source)
             // A numeral placed is no longer held, however it came.
             if (sourceLabel == picked)
                 pick(nullptr);
-            announce(targetLabel, QStringLiteral("Richtig: ") + spokenGameLabel(targetLabel));
-        } else if (!numeral.isEmpty()) {
-            // The eye sees the numeral stay where it was; the ear is told why. An emptied
-            // label carries nothing to judge, so nothing is said of it.
-            const QString number = caption(targetLabel).section(QLatin1Char('\r'), 0, 0);
-            announce(sourceLabel, QStringLiteral("Falsch: ") + spokenValue(numeral) +
-                                      QStringLiteral(" gehört nicht zu ") + spokenValue(number));
+            announce(targetLabel,
+                     QString::fromStdString(RightPlacePhrase(captionLines(targetLabel))));
+        } else {
+            // The eye sees the numeral stay where it was; the ear is told why.
+            announce(sourceLabel, QString::fromStdString(WrongPlacePhrase(
+                                      numeral.toStdString(), captionLines(targetLabel).front())));
         }
     }
     if (caption(Bezeichnung19) == QLatin1String("9"))
