@@ -21,8 +21,9 @@ exec dbus-run-session -- bash -c '
     . "$E2E_DIR/lib.sh"
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     orca --debug-file="$E2E_WORK/orca.log" >"$E2E_WORK/orca.out" 2>&1 &
-    # Orca greets in words of its own release and language: any speech says it is ready.
-    for _ in $(seq 100); do
+    # Orca greets in words of its own release and language: any speech says it is ready. On
+    # a busy machine that takes it more than 20 seconds.
+    for _ in $(seq 300); do
         grep -q "SPEECH OUTPUT:" "$E2E_WORK/orca.log" 2>/dev/null && break
         sleep 0.2
     done
