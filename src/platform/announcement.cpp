@@ -1,5 +1,7 @@
 #include "platform/announcement.h"
 
+#include "platform/spoken_words.h"
+
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QEvent>
@@ -42,20 +44,14 @@ void send(const Announcement &announcement)
 }
 
 // This bridge sends a control's new name with its change, and a screen reader speaks the
-// name that the control with the focus has when it comes to the change. What that name
-// already says at the end of the text is left out ("Richtig: Zahl 40, Römische Zahl X L"
-// on the number that now reads "Zahl 40, Römische Zahl X L" leaves "Richtig").
+// name that the control with the focus has when it comes to the change.
 QString unsaidPart(QWidget *control, const QString &text)
 {
     const QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(control);
-    const QString name = interface ? interface->text(QAccessible::Name) : QString();
-    if (!control->hasFocus() || name.isEmpty() || !text.endsWith(name))
+    if (!control->hasFocus() || !interface)
         return text;
-    QString rest = text.chopped(name.size());
-    while (rest.endsWith(QLatin1Char(' ')) || rest.endsWith(QLatin1Char(':')) ||
-           rest.endsWith(QLatin1Char(',')))
-        rest.chop(1);
-    return rest;
+    return QString::fromStdString(
+        PhraseBeyondName(text.toStdString(), interface->text(QAccessible::Name).toStdString()));
 }
 
 #else

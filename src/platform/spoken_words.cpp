@@ -149,6 +149,16 @@ std::string WrongPlacePhrase(std::string_view numeral, std::string_view number)
                          : "Falsch: " + value + " gehört nicht zu " + SpokenValue(number);
 }
 
+std::string PhraseBeyondName(std::string_view phrase, std::string_view name)
+{
+    if (name.empty() || !phrase.ends_with(name))
+        return std::string(phrase);
+    std::string_view rest = phrase.substr(0, phrase.size() - name.size());
+    while (!rest.empty() && (rest.back() == ' ' || rest.back() == ':' || rest.back() == ','))
+        rest.remove_suffix(1);
+    return std::string(rest);
+}
+
 std::string LineAddedPhrase(std::string_view number, std::string_view numeral)
 {
     return "Neue Zeile: " + SpokenValues({std::string(number), std::string(numeral)});

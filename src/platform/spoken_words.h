@@ -58,3 +58,8 @@ std::string WrongPlacePhrase(std::string_view numeral, std::string_view number);
 // "Zeile gelöscht: Zahl 14, Römische Zahl X I V".
 std::string LineAddedPhrase(std::string_view number, std::string_view numeral);
 std::string LineRemovedPhrase(std::string_view number, std::string_view numeral);
+
+// What a phrase says beyond a name that is spoken anyway: "Richtig: Zahl 40, Römische Zahl X L"
+// beside the name "Zahl 40, Römische Zahl X L" leaves "Richtig"; nothing when the name says it
+// all; the whole phrase when the name is empty or not at its end.
+std::string PhraseBeyondName(std::string_view phrase, std::string_view name);

@@ -107,6 +107,12 @@ private Q_SLOTS:
             "Neue Zeile: Zahl 14, Römische Zahl X I V");
         row("line removed", LineRemovedPhrase("1994", "MCMXCIV"),
             "Zeile gelöscht: Zahl 1994, Römische Zahl M C M X C I V");
+        row("beyond a name at its end",
+            PhraseBeyondName("Richtig: Zahl 40, Römische Zahl X L", "Zahl 40, Römische Zahl X L"),
+            "Richtig");
+        row("beyond the whole name", PhraseBeyondName("Karte 1: Zahl 9", "Karte 1: Zahl 9"), "");
+        row("beyond another name", PhraseBeyondName("Karte 2: Zahl 9", "Karte 2, gefunden"),
+            "Karte 2: Zahl 9");
     }
     void everyPhraseToldIsSaidInTheProgramsWords()
     {
