@@ -8,12 +8,12 @@
 #include "platform/fonts.h"
 #include "platform/lenient_number.h"
 #include "platform/message_box.h"
-#include "platform/picture_box.h"
 #include "platform/random.h"
-#include "platform/shown_children.h"
-#include "platform/spoken_name.h"
 #include "platform/spoken_words.h"
 #include "platform/twips.h"
+#include "widgets/picture_box.h"
+#include "widgets/shown_children.h"
+#include "widgets/spoken_name.h"
 
 #include <QLabel>
 #include <QLineEdit>

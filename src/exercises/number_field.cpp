@@ -4,11 +4,11 @@
 #include "platform/announcement.h"
 #include "platform/colours.h"
 #include "platform/fonts.h"
-#include "platform/horizontal_slider.h"
-#include "platform/outline.h"
-#include "platform/spoken_name.h"
 #include "platform/spoken_words.h"
 #include "platform/twips.h"
+#include "widgets/horizontal_slider.h"
+#include "widgets/outline.h"
+#include "widgets/spoken_name.h"
 
 #include <QFrame>
 #include <QLabel>

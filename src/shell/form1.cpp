@@ -12,12 +12,12 @@
 #include "platform/colours.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
-#include "platform/outline.h"
-#include "platform/picture_box.h"
-#include "platform/shown_children.h"
-#include "platform/spoken_name.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
+#include "widgets/outline.h"
+#include "widgets/picture_box.h"
+#include "widgets/shown_children.h"
+#include "widgets/spoken_name.h"
 #include "worksheets/editor_panel.h"
 
 #include <QApplication>

@@ -3,10 +3,10 @@
 #include "message_box_answer.h"
 #include "platform/caption.h"
 #include "platform/clock.h"
-#include "platform/pressable_label.h"
 #include "platform/twips.h"
 #include "shell/form1.h"
 #include "test_registry.h"
+#include "widgets/pressable_label.h"
 
 #include <QApplication>
 #include <QDrag>

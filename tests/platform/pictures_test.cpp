@@ -1,6 +1,6 @@
 #include "platform/assets.h"
-#include "platform/picture_box.h"
 #include "test_registry.h"
+#include "widgets/picture_box.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

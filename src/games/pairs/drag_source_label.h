@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/pressable_label.h"
+#include "widgets/pressable_label.h"
 
 class QMimeData;
 

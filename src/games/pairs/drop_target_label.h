@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/pressable_label.h"
+#include "widgets/pressable_label.h"
 
 // A label of the upper field: it takes drops of the pair game's labels and of nothing else,
 // and names the dropped label; finding it and judging the drop is the window's business. It

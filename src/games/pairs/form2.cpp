@@ -9,15 +9,15 @@
 #include "platform/clock.h"
 #include "platform/colours.h"
 #include "platform/fonts.h"
-#include "platform/grid_focus.h"
 #include "platform/lenient_number.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
-#include "platform/shown_children.h"
-#include "platform/spoken_name.h"
 #include "platform/spoken_words.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
+#include "widgets/grid_focus.h"
+#include "widgets/shown_children.h"
+#include "widgets/spoken_name.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "platform/grid_focus.h"
+#include "widgets/grid_focus.h"
 
 #include <QKeyEvent>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "platform/focus_ring.h"
+#include "widgets/focus_ring.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "platform/pressable_label.h"
+#include "widgets/pressable_label.h"
 
-#include "platform/focus_ring.h"
+#include "widgets/focus_ring.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

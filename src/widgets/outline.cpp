@@ -1,4 +1,4 @@
-#include "platform/outline.h"
+#include "widgets/outline.h"
 
 #include <QFrame>
 

@@ -1,7 +1,7 @@
-#include "platform/spoken_name.h"
+#include "widgets/spoken_name.h"
 
-#include "platform/pressable_label.h"
 #include "platform/spoken_words.h"
+#include "widgets/pressable_label.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

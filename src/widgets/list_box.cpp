@@ -1,4 +1,4 @@
-#include "platform/list_box.h"
+#include "widgets/list_box.h"
 
 ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 {

@@ -1,6 +1,6 @@
-#include "platform/horizontal_slider.h"
+#include "widgets/horizontal_slider.h"
 
-#include "platform/focus_ring.h"
+#include "widgets/focus_ring.h"
 
 #include <QKeyEvent>
 #include <QPainter>

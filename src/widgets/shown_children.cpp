@@ -1,4 +1,4 @@
-#include "platform/shown_children.h"
+#include "widgets/shown_children.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
