@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace
 {
@@ -76,6 +77,53 @@ private:
     QMargins assumed;
 };
 
+// Qt's own Wayland title bar has a maximise button whatever the window's flags say, and a
+// compositor may then maximise a window of fixed size. Kept at its size, the window would
+// break the protocol and lose its connection: the program would end. So while maximised or
+// full screen, the window may be as large as the compositor makes it: the limit goes as the
+// request is made, before the compositor's answer. Back to its own size, it keeps it again;
+// not earlier, because that answer may still be on its way.
+class FollowEnlargement : public QObject
+{
+public:
+    FollowEnlargement(QWidget *window, QSize clientSize)
+        : QObject(window), window(window), clientSize(clientSize)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        QWindow *handle = window->windowHandle();
+        // The window has its handle once it is shown.
+        if (event->type() == QEvent::Show && handle && !watching) {
+            watching = true;
+            connect(handle, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
+                if (state == Qt::WindowMaximized || state == Qt::WindowFullScreen)
+                    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+                else
+                    keepOwnSizeOnceBack();
+            });
+        } else if (event->type() == QEvent::Resize && handle) {
+            keepOwnSizeOnceBack();
+        }
+        return false;
+    }
+
+private:
+    void keepOwnSizeOnceBack()
+    {
+        if (window->windowHandle()->windowState() == Qt::WindowNoState &&
+            window->size() == clientSize)
+            window->setMaximumSize(clientSize);
+    }
+
+    QWidget *window;
+    QSize clientSize;
+    bool watching = false;
+};
+
 } // namespace
 
 void setUpFixedWindow(QWidget *window, QSize clientSize, const QString &title)
@@ -85,6 +133,7 @@ void setUpFixedWindow(QWidget *window, QSize clientSize, const QString &title)
     window->setFixedSize(clientSize);
     window->setWindowTitle(title);
     window->setWindowIcon(windowIcon());
+    new FollowEnlargement(window, clientSize);
 }
 
 void showAndActivate(QWidget *window)

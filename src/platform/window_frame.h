@@ -5,7 +5,8 @@
 class QWidget;
 
 // A top-level window of the program: fixed client size, a dialog frame without minimise
-// or maximise button, the program's icon and the given title.
+// or maximise button, the program's icon and the given title. Maximised all the same (Qt's own
+// title bar on Wayland offers it), it takes the size it is given until it is back to normal.
 void setUpFixedWindow(QWidget *window, QSize clientSize, const QString &title);
 
 // Shows a window of the program and makes it the one the learner works in.

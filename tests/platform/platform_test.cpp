@@ -2,10 +2,12 @@
 #include "platform/lenient_number.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "platform/window_frame.h"
 #include "test_registry.h"
 
 #include <QLabel>
 #include <QTest>
+#include <QWindow>
 
 class PlatformTest : public QObject
 {
@@ -70,6 +72,23 @@ private Q_SLOTS:
         QFETCH(QString, raised);
         QCOMPARE(lenientNumber(caption.toStdString()), count);
         QCOMPARE(QString::fromStdString(raisedNumber(caption.toStdString())), raised);
+    }
+
+    // Maximised as Qt's own title bar on Wayland does, whatever the window's flags say: the
+    // window takes the size it is given until it is back to normal, then keeps its own.
+    void fixedWindowsTakeTheSizeTheyAreMaximisedToUntilBackToNormal()
+    {
+        QWidget window;
+        setUpFixedWindow(&window, QSize(300, 200), QStringLiteral("Fenster"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+            window.windowHandle()->setWindowStates(state);
+            QCOMPARE(window.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+            window.windowHandle()->setWindowStates(Qt::WindowNoState);
+            QTRY_COMPARE(window.size(), QSize(300, 200));
+            QCOMPARE(window.maximumSize(), QSize(300, 200));
+        }
     }
 
     void reseedingWithTheSameTimeRepeatsTheDraws()
