@@ -66,23 +66,20 @@ def leave(title):
 
 def maximise(main):
     """Qt's own title bar has a maximise button whatever the window asks for."""
-    # Weston moves its pointer by the X pointer's moves, from wherever it had it. Pushed into
-    # two opposite corners, the two pointers agree from then on.
-    for corner in ((0, 0), (1023, 767)):
-        run("xdotool", "mousemove", "--window", WESTON, *map(str, corner))
+    # Weston moves its pointer by the X pointer's moves; two opposite corners make them agree.
+    for corner in ("0", "0"), ("1023", "767"):
+        run("xdotool", "mousemove", "--window", WESTON, *corner)
         time.sleep(0.2)
-    own = origin(682)
-    press_maximise_button(own, 682)
+    click_maximise(origin(682), 682)
     width = Picture(WESTON).width - 6
-    whole = wait_for("maximised main window",
-                     lambda: client_origin(Picture(WESTON), BACKGROUND, width))
-    press_maximise_button(whole, width)
+    click_maximise(wait_for("maximised main window",
+                            lambda: client_origin(Picture(WESTON), BACKGROUND, width)), width)
     origin(682)
 
 
-def press_maximise_button(client, width):
-    """On the title bar above a client area: the close button ends 5 pixels short of its right
-    edge, each 18-pixel button is 5 from the next; the bar is 30 pixels high."""
+def click_maximise(client, width):
+    """The close button ends 5 pixels short of the client area's right edge, each 18-pixel
+    button is 5 from the next, the title bar is 30 pixels high."""
     click(WESTON, client[0] + width - 37, client[1] - 15)
 
 
