@@ -111,6 +111,14 @@ class Listener:
             fail(f"{words!r} heard twice: then {again[0]!r}")
         return found
 
+    def last_of(self, pattern, others):
+        """The first utterance that matches, if no utterance of the others follows it last."""
+        if (found := self.wait(pattern)) is None:
+            return None
+        self.quiet(0.5)
+        windows = [u for u in self.forget() if re.search(pattern, u) or re.search(others, u)]
+        return found if not windows or re.search(pattern, windows[-1]) else None
+
     def forget(self):
         self.listen()
         heard, self.pending = self.pending, []
@@ -170,8 +178,11 @@ def year_with_ones(heard):
     return year - year % 10 + (ones + 1 if ones < 9 else ones - 1)
 
 
+# Back from a game, the main window is where the learner ends up. Orca 51 under load may
+# present the game window's focus between two main-window titles (a known fault, not a repeat).
+BACK_IN_MAIN = (MAIN_WINDOW, "^Tavlo-")
 LEAVE_GAME = [(("tab", "Beenden"), None), (("key", "space"), "Dieses Spiel jetzt beenden"),
-              (("tab", "Ja"), None), (("key", "space"), MAIN_WINDOW)]
+              (("tab", "Ja"), None), (("key", "space"), BACK_IN_MAIN)]
 # A "do" is a verb and its argument: "tab" (or "move" with another key) until the control
 # named has the focus, "key", "type" text, "keys": the on-screen key of each character,
 # "seek" a number of the pair game, "memory" play_memory. Named groups of what is heard are
@@ -251,7 +262,11 @@ def run(ear):
             key(argument)
         heard.update(found.groupdict() if found else {})
         pattern = expected(heard) if callable(expected) else expected
-        if pattern and not (found := ear.wait(pattern, once=True)):
+        if isinstance(pattern, tuple):
+            found = ear.last_of(*pattern)
+        elif pattern:
+            found = ear.wait(pattern, once=True)
+        if pattern and not found:
             fail(f"step {number} {verb} {argument!r}: {pattern!r} not heard; "
                  f"heard {ear.forget()[-10:]}")
         heard.update(found.groupdict() if pattern else {})
