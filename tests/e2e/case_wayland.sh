@@ -4,7 +4,6 @@
 . "$E2E_DIR/lib.sh"
 start_weston
 steps=$(sed -n 's/^ *\([a-z]*\)  .*/\1/p' <<'TABLE'
-    maximise  Qt's own maximise button pressed: the window fills the screen; pressed again, back
     reading   a reading task answered on the on-screen digit keys, a wrong digit first
     memory    a turn of two cards at level "E", then "Beenden" answered "Ja"
     pick      a numeral placed by a press on it and a press on its number

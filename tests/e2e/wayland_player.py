@@ -9,7 +9,6 @@ reason. Usage: wayland_player.py STEP...
 import os
 import subprocess
 import sys
-import time
 
 from screen import Picture, click, client_origin, drag, pair_label_centre, run, twips_centre
 from screen_reader import (BUTTON, answer_message, button, fail, find, pair_board, place, press,
@@ -64,25 +63,6 @@ def leave(title):
     window("Römische Zahlzeichen")
 
 
-def maximise(main):
-    """Qt's own title bar has a maximise button whatever the window asks for."""
-    # Weston moves its pointer by the X pointer's moves; two opposite corners make them agree.
-    for corner in ("0", "0"), ("1023", "767"):
-        run("xdotool", "mousemove", "--window", WESTON, *corner)
-        time.sleep(0.2)
-    click_maximise(origin(682), 682)
-    width = Picture(WESTON).width - 6
-    click_maximise(wait_for("maximised main window",
-                            lambda: client_origin(Picture(WESTON), BACKGROUND, width)), width)
-    origin(682)
-
-
-def click_maximise(client, width):
-    """The close button ends 5 pixels short of the client area's right edge, each 18-pixel
-    button is 5 from the next, the title bar is 30 pixels high."""
-    click(WESTON, client[0] + width - 37, client[1] - 15)
-
-
 def copy(main):
     press(button(main, "Editor"))
     # "Zahl eingeben" in the editor panel, clicked so that Weston gives the window its keys.
@@ -109,7 +89,7 @@ def shifted(pixels, twips):
     return (pixels[0] * 15 + twips[0], pixels[1] * 15 + twips[1])
 
 
-STEPS = {"maximise": maximise, "reading": reading_task, "memory": memory_turn, "pick": pick, "drag": drag_pair,
+STEPS = {"reading": reading_task, "memory": memory_turn, "pick": pick, "drag": drag_pair,
          "leave": lambda main: leave("Tavlo-Paarspiel"), "copy": copy}
 
 if __name__ == "__main__":
