@@ -97,9 +97,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZAHLZEICHEN_WEBSITE}/")
 # The Qt libraries come from dpkg-shlibdeps, and with them the plugins the program needs:
 # libqt6gui6 carries the X11 platform plugin; the pictures are PNG, drawn at build time.
-# The fonts are asked for by name at run time, so no library dependency brings them in.
+# The fonts are asked for by name at run time, and Qt's German texts are loaded from its
+# translations folder, so no library dependency brings them in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, qt6-translations-l10n")
 # On a Wayland desktop the program is a native client only with Qt's Wayland plugin; without
 # it, it runs through the desktop's X11 server.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")

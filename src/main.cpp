@@ -1,3 +1,4 @@
+#include "platform/qt_texts.h"
 #include "shell/form1.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    loadQtTextsInGerman();
     Form1 window;
     window.show();
     return application.exec();

@@ -1,5 +1,6 @@
 #include "platform/announcement.h"
 
+#include "platform/after_handler.h"
 #include "platform/spoken_words.h"
 
 #include <QAccessible>
@@ -14,7 +15,7 @@ namespace
 {
 
 // One action announces a few things at most ("the cards are turned back", then the new card).
-constexpr int NoticesPerWindow = 4;
+constexpr int PendingPerWindow = 4;
 
 struct Announcement {
     QPointer<QWidget> control;
@@ -56,16 +57,18 @@ QString unsaidPart(QWidget *control, const QString &text)
 
 #else
 
+// A screen reader that falls behind reads the notices of several actions late.
+constexpr qsizetype NoticesKeptPerWindow = 8;
+
 // Not a widget: nothing to paint, nothing to lay out, and nothing that the code showing and
 // hiding a window's controls could ever show. To assistive technology it is a notification
 // of its window, presented when it reports itself as showing.
 class Notice : public QObject
 {
 public:
-    explicit Notice(QWidget *window) : QObject(window) {}
+    Notice(QWidget *window, const QString &text) : QObject(window), text(text) {}
 
-    QString text;
-    quint64 sent = 0;
+    const QString text;
 };
 
 class NoticeInterface : public QAccessibleObject
@@ -97,28 +100,19 @@ QAccessibleInterface *noticeFactory(const QString &, QObject *object)
 }
 
 // A screen reader asks for the text when it comes to the event, which may be after the next
-// announcement of the same action: each window has a few notices and takes the one used
-// longest ago.
-Notice *freeNoticeOf(QWidget *window)
+// announcements: a notice keeps its text, and a window keeps its last few notices.
+void send(const Announcement &announcement)
 {
     static const bool installed = [] {
         QAccessible::installFactory(noticeFactory);
         return true;
     }();
     Q_UNUSED(installed);
-    const QList<Notice *> notices = childrenOf<Notice>(window);
-    if (notices.size() < NoticesPerWindow)
-        return new Notice(window);
-    return *std::min_element(notices.begin(), notices.end(),
-                             [](const Notice *a, const Notice *b) { return a->sent < b->sent; });
-}
-
-void send(const Announcement &announcement)
-{
-    static quint64 sent = 0;
-    Notice *notice = freeNoticeOf(announcement.control->window());
-    notice->text = announcement.text;
-    notice->sent = ++sent;
+    QWidget *window = announcement.control->window();
+    const QList<Notice *> older = childrenOf<Notice>(window);
+    for (qsizetype surplus = older.size() - NoticesKeptPerWindow + 1; surplus > 0; --surplus)
+        delete older.at(surplus - 1);
+    auto *notice = new Notice(window, announcement.text);
     QAccessibleEvent shown(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }
@@ -130,6 +124,12 @@ QString unsaidPart(QWidget *, const QString &text)
 }
 
 #endif
+
+AnnouncementWitness &witness()
+{
+    static AnnouncementWitness heard;
+    return heard;
+}
 
 // What a window announces goes out once the handler that announced it has returned, in the
 // order announced: a control's name may change again in the same handler (a turned card is
@@ -148,52 +148,43 @@ public:
     void add(const Announcement &announcement)
     {
         pending.append(announcement);
-        if (pending.size() > NoticesPerWindow)
+        if (pending.size() > PendingPerWindow)
             pending.removeFirst();
         if (window->isActiveWindow())
-            sendSoon();
+            sendAfterHandler();
     }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::WindowActivate && !pending.isEmpty())
-            sendSoon();
+            sendAfterHandler();
         return false;
     }
 
 private:
-    void sendSoon()
+    void sendAfterHandler()
     {
-        if (std::exchange(sendQueued, true))
-            return;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                sendQueued = false;
-                if (!window->isActiveWindow())
-                    return;
-                for (Announcement &announcement : std::exchange(pending, {})) {
-                    if (!announcement.control)
-                        continue;
-                    announcement.text = unsaidPart(announcement.control, announcement.text);
-                    if (!announcement.text.isEmpty())
-                        send(announcement);
-                }
-            },
-            Qt::QueuedConnection);
+        afterHandler(this, [this] {
+            if (!window->isActiveWindow())
+                return;
+            for (Announcement &announcement : std::exchange(pending, {})) {
+                if (!announcement.control)
+                    continue;
+                announcement.text = unsaidPart(announcement.control, announcement.text);
+                if (announcement.text.isEmpty())
+                    continue;
+                if (witness())
+                    witness()(announcement.control, announcement.text);
+                if (QAccessible::isActive())
+                    send(announcement);
+            }
+        });
     }
 
     QWidget *window;
     QList<Announcement> pending;
-    bool sendQueued = false;
 };
-
-AnnouncementWitness &witness()
-{
-    static AnnouncementWitness heard;
-    return heard;
-}
 
 } // namespace
 
@@ -204,11 +195,7 @@ void setAnnouncementWitness(AnnouncementWitness heard)
 
 void announce(QWidget *control, const QString &text, Urgency urgency)
 {
-    if (text.isEmpty())
-        return;
-    if (witness())
-        witness()(control, text);
-    if (!QAccessible::isActive())
+    if (text.isEmpty() || !(QAccessible::isActive() || witness()))
         return;
     QWidget *window = control->window();
     const QList<PendingAnnouncements *> found = childrenOf<PendingAnnouncements>(window);

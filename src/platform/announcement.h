@@ -18,7 +18,8 @@ enum class Urgency { Polite, Assertive };
 // technology listens, and nothing changes on screen.
 void announce(QWidget *control, const QString &text, Urgency urgency = Urgency::Polite);
 
-// Hears every announcement as it is made, listener or not: a seam for tests of what an action
-// tells. An empty function stops it.
+// Hears each announcement where it goes to the screen reader, as it is sent: once the handler
+// has returned, without what the focused control's name says. While set, it listens as a
+// screen reader does, so a test hears what one would. An empty function stops it.
 using AnnouncementWitness = std::function<void(QWidget *control, const QString &text)>;
 void setAnnouncementWitness(AnnouncementWitness witness);

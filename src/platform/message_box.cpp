@@ -1,6 +1,6 @@
 #include "platform/message_box.h"
 
-#include <QAbstractButton>
+#include "platform/after_handler.h"
 
 static QString shownText(QString text)
 {
@@ -18,6 +18,9 @@ static void prepare(QMessageBox &box, const QString &text, const QString &title)
     // text with Qt 6.11. Older ones read both, so there the text is left to the labels.
     box.setAccessibleDescription(shownText(text));
 #endif
+    // What the handler did before the box, it says before the box appears and takes the
+    // screen reader's attention.
+    runWhatWaitsForHandler();
 }
 
 void informationBox(QWidget *parent, const QString &text, const QString &title)
@@ -26,7 +29,6 @@ void informationBox(QWidget *parent, const QString &text, const QString &title)
     prepare(box, text, title);
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();
 }
 
@@ -37,8 +39,6 @@ QMessageBox::StandardButton confirmationBox(QWidget *parent, const QString &text
     prepare(box, text, title);
     box.setIcon(QMessageBox::Question);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::No;

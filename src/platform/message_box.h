@@ -6,8 +6,8 @@
 class QWidget;
 
 // The program's two kinds of modal message box. Texts are passed as the program keeps
-// them; a carriage return is shown as a line break. The buttons speak German whatever
-// the desktop's language is.
+// them; a carriage return is shown as a line break. The buttons are Qt's, in German once
+// its German texts are loaded.
 
 // Information: text, title, OK only, no icon.
 void informationBox(QWidget *parent, const QString &text, const QString &title);

@@ -7,6 +7,7 @@
 #include "games/memory/memo.h"
 #include "games/pairs/form2.h"
 #include "numerals/numerals.h"
+#include "platform/after_handler.h"
 #include "platform/caption.h"
 #include "platform/clock.h"
 #include "platform/colours.h"
@@ -234,8 +235,6 @@ void Form1::Befehl26_Click()
 {
     focusBeforeEditor = focusWidget();
     setLeftTwips(Bild7, 120);
-    // Opened ready for typing: a teacher's first digits go into "Zahl eingeben".
-    Bild7->focusNumberEntry();
 }
 
 void Form1::Form_KeyDown(int keyCode, Qt::KeyboardModifiers)
@@ -254,8 +253,8 @@ QList<QWidget *> Form1::panels() const
 // panel in sight lies in front of (the number field under the table, the whole window under
 // the editor), is disabled and hidden, so that neither Tab, a click nor a screen reader finds
 // it; the eye sees no difference. The numeral lists below the client area stay hidden by the
-// same rule. Panels are shown and put away only by moving them, so this runs after every move
-// of one.
+// same rule. Panels are shown and put away only by moving them; this runs once the handler
+// that moved them has returned, so that it sees where all of them ended up.
 void Form1::keepHiddenControlsOutOfReach()
 {
     const QObjectList &backToFront = children();
@@ -274,8 +273,6 @@ void Form1::keepHiddenControlsOutOfReach()
         }
         (reachable ? inReach : outOfReach).append(control);
     }
-    // What comes into reach first: a key that goes out of reach with the focus hands it on
-    // to the next one in reach (opening the editor from the keyboard lands in the editor).
     QWidget *cameIntoReach = nullptr;
     for (QWidget *control : inReach) {
         if (!control->isVisible() && movingPanels.contains(control))
@@ -283,15 +280,7 @@ void Form1::keepHiddenControlsOutOfReach()
         control->setEnabled(true);
         control->setVisible(true);
     }
-    // A panel that replaces another gets the focus that the other hands on, once both have
-    // moved: the reading panel goes before the writing panel comes, and after it.
-    if (cameIntoReach) {
-        rememberForThisHandler(thisHandler.panelCameIn, cameIntoReach);
-        QWidget *first = firstTabStopIn(cameIntoReach);
-        if (first && thisHandler.focusHandedTo && focusWidget() == thisHandler.focusHandedTo)
-            first->setFocus(Qt::TabFocusReason);
-    }
-    handFocusOn(outOfReach);
+    handFocusOn(outOfReach, cameIntoReach);
     // Hidden before disabled: a hidden control hands the focus on, but a key disabled with
     // its panel drops it and leaves the window without one.
     for (QWidget *control : outOfReach) {
@@ -321,10 +310,11 @@ template <typename Fits> QWidget *nextTabStop(QWidget *from, Fits fits)
 }
 } // namespace
 
-// In one step, to the next control in reach along the Tab chain: left to hiding, the focus
-// would pass through every control about to be hidden after it, and a screen reader would
-// announce each of them.
-void Form1::handFocusOn(const QList<QWidget *> &outOfReach)
+// In one step, before the controls go: left to hiding, the focus would pass through every
+// control about to be hidden after it, and a screen reader would announce each of them. It
+// goes into the panel that came into reach (a panel that replaces another takes the focus
+// that the other hands on), else to the next control in reach along the Tab chain.
+void Form1::handFocusOn(const QList<QWidget *> &outOfReach, QWidget *cameIntoReach)
 {
     const auto goingAway = [&outOfReach](const QWidget *widget) {
         return std::any_of(outOfReach.begin(), outOfReach.end(), [widget](const QWidget *control) {
@@ -334,30 +324,23 @@ void Form1::handFocusOn(const QList<QWidget *> &outOfReach)
     QWidget *focused = focusWidget();
     if (!focused || !goingAway(focused))
         return;
-    QWidget *panel = thisHandler.panelCameIn;
-    QWidget *next = panel && !goingAway(panel) ? firstTabStopIn(panel) : nullptr;
+    QWidget *next = cameIntoReach ? entryInto(cameIntoReach) : nullptr;
     if (!next)
         next = nextTabStop(focused, [&](const QWidget *widget) {
             return isAncestorOf(widget) && !goingAway(widget);
         });
-    if (!next)
-        return;
-    next->setFocus(Qt::TabFocusReason);
-    rememberForThisHandler(thisHandler.focusHandedTo, next);
+    if (next)
+        next->setFocus(Qt::TabFocusReason);
 }
 
-QWidget *Form1::firstTabStopIn(QWidget *panel)
+// Where the focus enters a panel: the editor opens ready for typing, a teacher's first digits
+// going into "Zahl eingeben"; any other panel at its first key.
+QWidget *Form1::entryInto(QWidget *panel)
 {
+    if (panel == Bild7)
+        return Bild7->numberEntry();
     return nextTabStop(panel,
                        [panel](const QWidget *widget) { return panel->isAncestorOf(widget); });
-}
-
-void Form1::rememberForThisHandler(QPointer<QWidget> &slot, QWidget *widget)
-{
-    if (!thisHandler.focusHandedTo && !thisHandler.panelCameIn)
-        QMetaObject::invokeMethod(
-            this, [this] { thisHandler = {}; }, Qt::QueuedConnection);
-    slot = widget;
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -367,7 +350,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         // A widget being shown hears of its place again, unmoved; only a move changes reach.
         const auto *move = static_cast<QMoveEvent *>(event);
         if (move->pos() != move->oldPos())
-            keepHiddenControlsOutOfReach();
+            afterHandler(this, [this] { keepHiddenControlsOutOfReach(); });
     } else if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         // A key travels from the focused control up to its parents; look at it once, on
         // its first stop.

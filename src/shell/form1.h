@@ -70,19 +70,12 @@ private:
     template <typename Game> void openGame(std::unique_ptr<Game> &game);
     QList<QWidget *> panels() const;
     void keepHiddenControlsOutOfReach();
-    void handFocusOn(const QList<QWidget *> &outOfReach);
-    QWidget *firstTabStopIn(QWidget *panel);
-    void rememberForThisHandler(QPointer<QWidget> &slot, QWidget *widget);
+    void handFocusOn(const QList<QWidget *> &outOfReach, QWidget *cameIntoReach);
+    QWidget *entryInto(QWidget *panel);
 
     // The game windows are created at their first opening and then only hidden and shown.
     std::unique_ptr<memo> memoWindow;
     std::unique_ptr<Form2> pairWindow;
     // Where the focus was when the editor was opened, to go back to when it closes.
     QPointer<QWidget> focusBeforeEditor;
-    // What the moves of one handler leave for its later moves, forgotten once it returns: a
-    // panel that replaces another takes the focus whichever of the two moves first.
-    struct {
-        QPointer<QWidget> focusHandedTo;
-        QPointer<QWidget> panelCameIn;
-    } thisHandler;
 };

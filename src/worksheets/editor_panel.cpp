@@ -146,9 +146,9 @@ EditorPanel::EditorPanel(QWidget *parent) : QWidget(parent)
     Liste7->setAccessibleName(QStringLiteral("Arbeitsblatt"));
 }
 
-void EditorPanel::focusNumberEntry()
+QWidget *EditorPanel::numberEntry() const
 {
-    Text3->setFocus(Qt::OtherFocusReason);
+    return Text3;
 }
 
 void EditorPanel::Befehl27_Click()

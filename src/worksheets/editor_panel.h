@@ -22,7 +22,7 @@ public:
     explicit EditorPanel(QWidget *parent);
 
     // Where the editor, once opened, waits for typing: the number entry Text3.
-    void focusNumberEntry();
+    QWidget *numberEntry() const;
 
     // "Abbrechen": moves the panel out of the window; nothing else changes.
     void Befehl27_Click();

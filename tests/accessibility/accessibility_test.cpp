@@ -48,6 +48,7 @@ class AccessibilityTest : public QObject
     void click(const QString &button) const
     {
         QTest::mouseClick(control<QPushButton>(window.get(), button), Qt::LeftButton);
+        afterHandlerReturned();
     }
 
     // Brings the program into one of the states a learner meets and gives its window.

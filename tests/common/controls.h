@@ -31,3 +31,11 @@ inline QWidget *topLevel(const QString &name)
     }
     return nullptr;
 }
+
+// What the program does once a handler has returned (controls put out of reach, the focus
+// handed on, announcements sent) runs from the event loop. A test that clicks, or calls a
+// handler, lets it run before it looks, as the event loop would.
+inline void afterHandlerReturned()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+}

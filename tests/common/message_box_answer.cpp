@@ -6,6 +6,12 @@
 #include <QTest>
 #include <QTimerEvent>
 
+// A button's words as the user reads them: an accelerator mark is not a letter.
+static QString wordsOf(const QAbstractButton *button)
+{
+    return button ? button->text().remove(QLatin1Char('&')) : QString();
+}
+
 MessageBoxAnswer::MessageBoxAnswer(QString button) : buttonToPress(std::move(button))
 {
     timerId = startTimer(10);
@@ -33,15 +39,15 @@ void MessageBoxAnswer::poll()
     icon = box->icon();
     buttons.clear();
     for (QAbstractButton *button : box->buttons())
-        buttons << button->text();
-    defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
-    escapeButton = box->escapeButton() ? box->escapeButton()->text() : QString();
+        buttons << wordsOf(button);
+    defaultButton = wordsOf(box->defaultButton());
+    escapeButton = wordsOf(box->escapeButton());
     if (buttonToPress == QLatin1String(Escape)) {
         QTest::keyClick(box, Qt::Key_Escape);
         return;
     }
     for (QAbstractButton *button : box->buttons()) {
-        if (button->text() == buttonToPress) {
+        if (wordsOf(button) == buttonToPress) {
             button->click();
             return;
         }

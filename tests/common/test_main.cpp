@@ -1,3 +1,4 @@
+#include "platform/qt_texts.h"
 #include "test_registry.h"
 
 #include <QApplication>
@@ -12,6 +13,9 @@ std::vector<TestFactory> &registeredTests()
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
+    // As the program does: the words that Qt draws are German.
+    if (!loadQtTextsInGerman())
+        return 1;
     int failures = 0;
     for (const TestFactory &factory : registeredTests()) {
         const std::unique_ptr<QObject> test = factory();

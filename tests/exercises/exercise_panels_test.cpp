@@ -1,3 +1,4 @@
+#include "controls.h"
 #include "exercise_bench.h"
 #include "message_box_answer.h"
 #include "platform/clock.h"
@@ -316,6 +317,7 @@ private Q_SLOTS:
         QVERIFY(!tabLandsInPanel());
 
         setLeftTwips(panel, 2160);
+        afterHandlerReturned();
         QVERIFY(tabLandsInPanel());
         // In sight, the answer shows in its designed size (the box gets it only then).
         const QFont answerFont = panel->findChild<QLineEdit *>()->font();
@@ -323,6 +325,7 @@ private Q_SLOTS:
         QVERIFY(answerFont.bold());
 
         setLeftTwips(panel, 10800);
+        afterHandlerReturned();
         QVERIFY(!panel->isAncestorOf(QApplication::focusWidget()));
         QVERIFY(!tabLandsInPanel());
     }

@@ -3,7 +3,7 @@
 cd "$1" || exit 1
 below() {
     case $1 in
-    .) echo shell ;;
+    .) echo shell platform ;;
     widgets) echo platform numerals ;;
     exercises | worksheets | games/*) echo widgets platform numerals ;;
     shell) echo exercises worksheets games/memory games/pairs widgets platform numerals ;;

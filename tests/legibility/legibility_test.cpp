@@ -33,6 +33,7 @@ namespace
 void click(const QWidget *window, const QString &button)
 {
     QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
+    afterHandlerReturned();
 }
 
 // Presses the keys of an exercise panel with these captions, one after the other.

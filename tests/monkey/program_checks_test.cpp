@@ -1,3 +1,4 @@
+#include "controls.h"
 #include "exercises/number_field.h"
 #include "platform/caption.h"
 #include "platform/clock.h"
@@ -20,11 +21,6 @@ namespace
 QWidget *game(const char *name)
 {
     return ProgramChecks::gameWindow(name);
-}
-
-template <typename T = QWidget> T *control(const QWidget *window, const QString &name)
-{
-    return window->findChild<T *>(name);
 }
 
 void open(Form1 &window, const char *opener)
@@ -166,6 +162,7 @@ private Q_SLOTS:
         QFETCH(int, index);
         QCOMPARE(checks.check(*window, 0), QString());
         breakages[index].breakRule(*window, checks);
+        afterHandlerReturned();
         const QString report = checks.check(*window, 0);
         QVERIFY2(report.contains(QString::fromUtf8(breakages[index].reported)), qPrintable(report));
     }

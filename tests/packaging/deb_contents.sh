@@ -17,7 +17,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 
 depends=$(field Depends)
-for needed in libqt6widgets6 fonts-liberation2 fonts-dejavu-core; do
+for needed in libqt6widgets6 fonts-liberation2 fonts-dejavu-core qt6-translations-l10n; do
     echo "$depends" | tr ',' '\n' | grep -q "^ *$needed\b" ||
         fail "Depends lacks $needed: $depends"
 done

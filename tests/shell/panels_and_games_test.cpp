@@ -30,6 +30,7 @@ class PanelsAndGamesTest : public QObject
     void click(const QString &button)
     {
         QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+        afterHandlerReturned();
     }
 
 private Q_SLOTS:

@@ -1,3 +1,4 @@
+#include "controls.h"
 #include "message_box_answer.h"
 #include "platform/announcement.h"
 #include "platform/clock.h"
@@ -69,6 +70,7 @@ class EditorPanelTest : public QObject
     void click(const QString &name) const
     {
         QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton);
+        afterHandlerReturned();
     }
     void add(const QString &entry) const
     {
