@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDrag>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -357,6 +358,10 @@ private Q_SLOTS:
         arrows(row, column);
         QCOMPARE(focusName(), label(source)->objectName());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(label(source)->isMarked());
+        // Space held down repeats: the numeral is pressed once, and stays picked up.
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+        QApplication::sendEvent(label(source), &held);
         QVERIFY(label(source)->isMarked());
         arrows(-row, -column);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

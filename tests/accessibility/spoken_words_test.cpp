@@ -113,6 +113,9 @@ private Q_SLOTS:
         row("beyond the whole name", PhraseBeyondName("Karte 1: Zahl 9", "Karte 1: Zahl 9"), "");
         row("beyond another name", PhraseBeyondName("Karte 2: Zahl 9", "Karte 2, gefunden"),
             "Karte 2: Zahl 9");
+        row("beyond a name at its start",
+            PhraseBeyondName("Römische Zahl X L, losgelassen", "Römische Zahl X L"),
+            "Römische Zahl X L, losgelassen");
     }
     void everyPhraseToldIsSaidInTheProgramsWords()
     {

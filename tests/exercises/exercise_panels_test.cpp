@@ -1,5 +1,6 @@
 #include "controls.h"
 #include "exercise_bench.h"
+#include "heard.h"
 #include "message_box_answer.h"
 #include "platform/clock.h"
 #include "platform/twips.h"
@@ -131,12 +132,19 @@ private Q_SLOTS:
         fixClockToDraw(number);
         bench.newTask();
         MessageBoxAnswer answer(QStringLiteral("OK"));
+        QVERIFY(QTest::qWaitForWindowActive(&bench.host));
+        afterHandlerReturned();
         int wrongBefore = 0;
         for (qsizetype i = 0; i < keys.size(); ++i) {
+            Heard heard;
             bench.pressKeys(keys.mid(i, 1));
+            afterHandlerReturned();
             const int wrongNow = wrongAfterEachKey.at(i);
             QCOMPARE(bench.wrong->text(), QString::number(wrongNow));
             QCOMPARE(bench.answerColour(), wrongNow > wrongBefore ? red : white);
+            // A screen reader hears what only the colour shows.
+            QCOMPARE(heard.said, wrongNow > wrongBefore ? QStringList{QStringLiteral("falsch")}
+                                                        : QStringList());
             wrongBefore = wrongNow;
         }
         QCOMPARE(bench.answer(), keys);

@@ -6,8 +6,11 @@
 #include "test_registry.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -150,6 +153,53 @@ private Q_SLOTS:
         QVERIFY(intro.endsWith(QStringLiteral("zusammensetzen.\r\n")));
         QVERIFY(!text("Bezeichnung15").contains(QLatin1Char('\r')));
         QVERIFY(text("Bezeichnung11").contains(QStringLiteral(ZAHLZEICHEN_VERSION)));
+    }
+
+    // The menus that Qt itself draws, with their key names, speak German like the program.
+    void qtsOwnMenusSpeakGerman_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("germanEntry");
+        QTest::newRow("number entry") << "Text3"
+                                      << "Einfügen";
+        QTest::newRow("slider") << "HBildlauf1"
+                                << "Hierher scrollen";
+        QTest::newRow("worksheet list") << "Liste7"
+                                        << "Hierher scrollen";
+    }
+    void qtsOwnMenusSpeakGerman()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, germanEntry);
+        QWidget *widget = ::control(window.get(), control);
+        if (!widget->isEnabled()) { // in the editor
+            window->Befehl26_Click();
+            afterHandlerReturned();
+        }
+        if (auto *list = qobject_cast<QListWidget *>(widget))
+            widget = list->verticalScrollBar();
+        // A menu is either run at once, or popped up and left open.
+        QStringList entries;
+        const auto readMenu = [&entries] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                for (const QAction *action : menu->actions())
+                    entries << action->text().remove(QLatin1Char('&'));
+                menu->close();
+            }
+        };
+        QTimer whileRunning; // gone with this case, as the menu it reads
+        whileRunning.setSingleShot(true);
+        connect(&whileRunning, &QTimer::timeout, readMenu);
+        whileRunning.start(0);
+        QContextMenuEvent asked(QContextMenuEvent::Mouse, widget->rect().center(),
+                                widget->mapToGlobal(widget->rect().center()));
+        QApplication::sendEvent(widget, &asked);
+        readMenu();
+        const QString menu = entries.join(QLatin1Char('|'));
+        QVERIFY2(menu.contains(germanEntry), qPrintable(menu));
+        for (const char *english : {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select",
+                                    "Ctrl", "Scroll", "edge", "Page", "Top", "Bottom"})
+            QVERIFY2(!menu.contains(QLatin1String(english)), qPrintable(menu));
     }
 
     void quitQuestionAnsweredNoKeepsEverything()

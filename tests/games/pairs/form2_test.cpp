@@ -1,10 +1,11 @@
+#include "controls.h"
 #include "games/pairs/drag_source_label.h"
 #include "games/pairs/form2.h"
 #include "games/pairs/numeral_order.h"
 #include "games/pairs/pair_round.h"
+#include "heard.h"
 #include "message_box_answer.h"
 #include "numerals/numerals.h"
-#include "platform/announcement.h"
 #include "platform/caption.h"
 #include "platform/clock.h"
 #include "platform/random.h"
@@ -217,12 +218,13 @@ private Q_SLOTS:
         form.Bezeichnung2_DragDrop(nullptr);
         form.Bezeichnung4_DragDrop(label(form, 4));
         // An emptied label carries nothing to judge: not even a screen reader is told.
-        QStringList told;
-        setAnnouncementWitness([&told](QWidget *, const QString &text) { told.append(text); });
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        Heard heard;
         for (const DropHandler handler : DropHandlers)
             (form.*handler)(emptied);
-        setAnnouncementWitness({});
-        QCOMPARE(told, QStringList());
+        afterHandlerReturned();
+        QCOMPARE(heard.said, QStringList());
         QCOMPARE(board(form), before);
         QVERIFY(!answer.seen());
     }
@@ -248,8 +250,12 @@ private Q_SLOTS:
         Clock::setFixed(Morning);
         Form2 form(nullptr);
         form.Form_Activate();
-        for (std::size_t index = 0; index < 8; ++index)
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        for (std::size_t index = 0; index < 8; ++index) {
             (form.*DropHandlers[index])(rightSource(form, static_cast<int>(index) + 1));
+            afterHandlerReturned();
+        }
         QLabel *last = rightSource(form, 9);
         const QString written = caption(label(form, 9)) + QLatin1Char('\r') + caption(last);
         QStringList whileShown;
@@ -258,8 +264,15 @@ private Q_SLOTS:
             Clock::setFixed(Noon);
         });
         MessageBoxAnswer answer(QStringLiteral("OK"));
+        Heard heard;
         form.Bezeichnung9_DragDrop(last);
+        afterHandlerReturned();
 
+        // The ninth numeral is told before the box takes the screen reader's attention.
+        QCOMPARE(heard.said.size(), 2);
+        QVERIFY2(heard.said.first().startsWith(QStringLiteral("Richtig: Zahl ")),
+                 qPrintable(heard.said.first()));
+        QCOMPARE(heard.said.last(), QStringLiteral("Box: Prima, du hast alle Aufgaben gelöst.\n"));
         QCOMPARE(answer.boxesSeen(), 1);
         QCOMPARE(answer.text, QStringLiteral("Prima, du hast alle Aufgaben gelöst.\n"));
         QCOMPARE(answer.title, QStringLiteral("Tavlo-Paarspiel"));
