@@ -52,9 +52,10 @@ public:
     // "Kopieren": puts the current worksheet on the clipboard as plain text and confirms it.
     void Befehl34_Click();
 
-    // A paste may hold thousands of digits. Ordinary input never needs more messages than
-    // this for one change; past it the surplus digits are cut without a message.
-    static constexpr int MaxLimitMessagesPerChange = 3;
+    // One message per digit cut, for any paste of up to 23 digits: more than the longest
+    // numbers a person copies by hand (a German IBAN has 20 digits, a card number 16). A
+    // paste may hold thousands; past this many messages the surplus is cut without one.
+    static constexpr int MaxLimitMessagesPerChange = 20;
 
 private:
     void buildWorksheet(WorksheetKind kind);

@@ -361,11 +361,15 @@ private Q_SLOTS:
         QTest::newRow("1 before 999") << "999" << 0 << "1" << false << 0 << "1999";
         QTest::newRow("five nines pasted") << "" << 0 << "99999" << true << 2 << "999";
         QTest::newRow("nines and letters pasted") << "" << 0 << "9a9b9c9d9" << true << 2 << "999";
+        QTest::newRow("seven nines pasted") << "" << 0 << "9999999" << true << 4 << "999";
+        QTest::newRow("an IBAN pasted")
+            << "" << 0 << "DE89 3704 0044 0532 0130 00" << true << 17 << "893";
+        QTest::newRow("23 nines pasted, the longest told digit by digit")
+            << "" << 0 << QString(23, QLatin1Char('9')) << true << 20 << "999";
         // Pastes that would need more messages are cut after a few, silently.
-        QTest::newRow("100000 characters pasted")
-            << "" << 0 << mixed << true << EditorPanel::MaxLimitMessagesPerChange << "999";
-        QTest::newRow("5000 nines pasted") << "" << 0 << QString(5000, QLatin1Char('9')) << true
-                                           << EditorPanel::MaxLimitMessagesPerChange << "999";
+        QTest::newRow("100000 characters pasted") << "" << 0 << mixed << true << 20 << "999";
+        QTest::newRow("5000 nines pasted")
+            << "" << 0 << QString(5000, QLatin1Char('9')) << true << 20 << "999";
         QTest::newRow("zeros before 123456 pasted") << "" << 0 << zeros + QStringLiteral("123456")
                                                     << true << 2 << zeros + QStringLiteral("1234");
     }
