@@ -26,6 +26,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMoveEvent>
 #include <QPushButton>
@@ -329,8 +330,11 @@ void Form1::handFocusOn(const QList<QWidget *> &outOfReach, QWidget *cameIntoRea
         next = nextTabStop(focused, [&](const QWidget *widget) {
             return isAncestorOf(widget) && !goingAway(widget);
         });
+    // As by Tab, so that a key shows its focus ring; but a text box given the focus by Tab
+    // selects its text and tells a screen reader so before it tells of the focus, which Orca
+    // then takes as old news and does not speak.
     if (next)
-        next->setFocus(Qt::TabFocusReason);
+        next->setFocus(qobject_cast<QLineEdit *>(next) ? Qt::OtherFocusReason : Qt::TabFocusReason);
 }
 
 // Where the focus enters a panel: the editor opens ready for typing, a teacher's first digits

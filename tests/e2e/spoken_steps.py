@@ -140,37 +140,96 @@ def reach(ear, name, steps):
     fail(f"{name!r} never reached with {steps[:3]}")
 
 
-# The pair game's numbers, three by three, walked row by row from the top left corner.
-SNAKE = ["Up"] * 5 + ["Left"] * 2 + ["Right", "Right", "Down", "Left", "Left", "Down"] * 2
-
-
 def play_memory(ear):
-    """Turns cards, remembering each value heard, until a pair was found and a turn that was
-    none was turned back: each card is heard with its value, a pair as found, and the cards
-    of a turn that was none as turned back at the next. Once a pair is found, only new cards
-    are turned, so that a turn misses even where the first two cards made a pair."""
-    values, at, turn, paired, turned_back = {}, 1, [], False, False
-    while not (paired and turned_back):
-        known = [(a, b) for a in values for b in values if a < b and values[a] == values[b]]
-        for card in known[0] if known and not paired else [len(values) + 1]:
-            rows, columns = (card - 1) // 6 - (at - 1) // 6, (card - 1) % 6 - (at - 1) % 6
-            steps = ["Down"] * rows + ["Up"] * -rows + ["Right"] * columns + ["Left"] * -columns
-            ear.settle()
-            key(*steps)
-            if steps and not ear.wait(rf"^Karte {card}, verdeckt{END}"):
-                fail(f"card {card} never had the focus")
+    """A whole game by keys, remembering each value heard: the partner of the card face up once
+    it is known, else both cards of a pair known, else a new card. Each card is heard with its
+    value, a pair as found, the cards of a turn that was none as turned back at the next, and
+    the last pair before the box that ends the game."""
+    values, found, at, turn, missed = {}, set(), 1, [], False
+    while len(found) < 18:
+        known = [(a, b) for a in values for b in values
+                 if a < b and values[a] == values[b] and a not in found]
+        partner = [b for b in values if len(turn) == 1 and b != turn[0]
+                   and values[b] == values[turn[0]]]
+        if partner:
+            card = partner[0]
+        elif known and len(turn) != 1:
+            card = known[0][0]
+        else:
+            card = min(c for c in range(1, 19) if c not in values)
+        rows, columns = (card - 1) // 6 - (at - 1) // 6, (card - 1) % 6 - (at - 1) % 6
+        steps = ["Down"] * rows + ["Up"] * -rows + ["Right"] * columns + ["Left"] * -columns
+        ear.settle()
+        key(*steps)
+        if steps and not ear.wait(rf"^Karte {card}[,:]"):
+            fail(f"card {card} never had the focus")
+        key("space")
+        if len(turn) == 2:
+            missed = ear.wait(TOLD + "Die Karten sind wieder verdeckt.", earlier="keep",
+                              once=True) or fail(f"{turn} not turned back")
+        said = ear.wait(TOLD + rf"Karte {card}: ({NUMERAL.format('v')}|Zahl \d+){END}",
+                        once=True) or fail(f"card {card} was not heard")
+        at, values[card] = card, value(said[1])
+        turn = (turn if len(turn) == 1 else []) + [card]
+        if len(turn) == 2 and values[turn[0]] == values[turn[1]]:
+            ear.wait(TOLD + "Paar gefunden!", once=True) or fail(f"{turn} not heard as a pair")
+            found, turn = found | set(turn), []
+    # What came before the last "Paar gefunden!" is forgotten by now: the box must follow it.
+    if not ear.wait("Das Spiel ist beendet!"):
+        fail("the end of the game was not heard after its last pair")
+    if not missed:
+        fail("no turn missed, so none was heard turned back")
+
+
+def play_pairs(ear):
+    """A whole round by keys from the top left number. Walks the board once, hearing every
+    number and numeral, then picks up each numeral and places it on its number; the first is
+    tried on a wrong number first. Each is heard picked up, the wrong place as "Falsch", the
+    right one as "Richtig", and the ninth "Richtig" before the box that ends the round."""
+    cell = r"(?:Zahl (?P<number>\d+)|" + NUMERAL.format("numeral") + ")" + END
+    names, at = {}, 0
+    # Three columns: numbers in rows 0 to 2, numerals in rows 3 to 5, walked row by row.
+    walk = [("Right", 1), ("Left", 0)] + list(zip(
+        ["Right", "Right", "Down", "Left", "Left", "Down"] * 3,
+        [1, 2, 5, 4, 3, 6, 7, 8, 11, 10, 9, 12, 13, 14, 17, 16, 15]))
+    ear.settle()
+    for step, index in walk:
+        key(step)
+        heard = ear.answer(step, cell) or fail(f"board cell {index} not heard")
+        names[index], at = heard["number"] or heard["numeral"], index
+    free = {i: int(names[i]) for i in range(9)}
+    numerals = {i: value(names[i]) for i in range(9, 18)}
+
+    def go(target, pattern):
+        nonlocal at
+        rows, columns = target // 3 - at // 3, target % 3 - at % 3
+        steps = ["Down"] * rows + ["Up"] * -rows + ["Right"] * columns + ["Left"] * -columns
+        ear.settle()
+        key(*steps)
+        at = target
+        if steps and not ear.wait("^" + pattern + END):
+            fail(f"{pattern!r} never had the focus")
+
+    for count, (index, number) in enumerate(sorted(numerals.items()), start=1):
+        numeral = f"Römische Zahl {spelled(number)}"
+        go(index, numeral)
+        key("space")
+        ear.wait(TOLD + numeral + ", ausgewählt", once=True) or fail(f"{numeral} not picked up")
+        if count == 1:
+            wrong = next(i for i in free if free[i] != number)
+            go(wrong, f"Zahl {free[wrong]}")
             key("space")
-            if len(turn) == 2:
-                turned_back = ear.wait(TOLD + "Die Karten sind wieder verdeckt.",
-                                       earlier="keep", once=True) or fail(f"{turn} not turned back")
-            said = ear.wait(TOLD + rf"Karte {card}: ({NUMERAL.format('v')}|Zahl \d+){END}",
-                            once=True) or fail(f"card {card} was not heard")
-            at, values[card] = card, value(said[1])
-            turn = (turn if len(turn) == 1 else []) + [card]
-            if len(turn) == 2 and values[turn[0]] == values[turn[1]]:
-                paired = ear.wait(TOLD + "Paar gefunden!", once=True) or fail(f"{turn} not heard")
-                turn = []
-                break
+            ear.wait(TOLD + f"Falsch: {numeral} gehört nicht zu Zahl {free[wrong]}",
+                     once=True) or fail(f"{numeral} on {free[wrong]} not heard as wrong")
+        right = next(i for i in free if free[i] == number)
+        go(right, f"Zahl {number}")
+        key("space")
+        # Where the number's own new name tells the place, "Richtig" alone follows it.
+        ear.wait(TOLD + f"Richtig(?:: Zahl {number}, {numeral})?" + END,
+                 once=True) or fail(f"{numeral} on its number not heard as right")
+        del free[right]
+    if not ear.wait("Prima, du hast alle Aufgaben gelöst."):
+        fail("the end of the round was not heard after its ninth numeral")
 
 
 def year_with_ones(heard):
@@ -183,9 +242,9 @@ def year_with_ones(heard):
 BACK_IN_MAIN = (MAIN_WINDOW, "^Tavlo-")
 LEAVE_GAME = [(("tab", "Beenden"), None), (("key", "space"), "Dieses Spiel jetzt beenden"),
               (("tab", "Ja"), None), (("key", "space"), BACK_IN_MAIN)]
-# A "do" is a verb and its argument: "tab" (or "move" with another key) until the control
-# named has the focus, "key", "type" text, "keys": the on-screen key of each character,
-# "seek" a number of the pair game, "memory" play_memory. Named groups of what is heard are
+# A "do" is a verb and its argument: "tab" until the control named has the focus, "key",
+# "type" text, "keys": the on-screen key of each character, "memory" and "pairs" a whole
+# game. Named groups of what is heard are
 # kept; an argument or a pattern may be a function of them.
 STEPS = [
     # Reading: the task; a digit nowhere in its number is "falsch"; the right digits are
@@ -210,26 +269,18 @@ STEPS = [
     (("tab", r"Einer: (?P<ones>\d)"), None),
     (("key", lambda h: "Right" if h["ones"] != "9" else "Left"),
      lambda h: TOLD + f"Römische Zahl {spelled(year_with_ones(h))}" + END),
-    # Memory game.
+    # Memory game, played to its end, which leads back to the main window.
     (("tab", "Memospiel"), None),
     (("key", "space"), "Tavlo-Memospiel"),
     (("tab", "Karte 1, verdeckt"), None),
     (("memory", None), None),
-    *LEAVE_GAME,
-    # Pair game: a numeral picked up; a wrong number is "Falsch"; its own number takes it.
+    (("key", "Return"), BACK_IN_MAIN),
+    # Pair game, a whole round; then a new one.
     (("tab", "Paarspiel"), None),
     (("key", "space"), "Tavlo-Paarspiel"),
     (("tab", r"Zahl \d+"), None),
-    (("move", NUMERAL.format("picked"), "Down"), None),
-    (("key", "space"), lambda h: TOLD + f"Römische Zahl {h['picked']}, ausgewählt"),
-    (("seek", lambda h: rf"Zahl (?!{value(h['picked'])}\b)(?P<wrong>\d+)"), None),
-    (("key", "space"),
-     lambda h: TOLD + f"Falsch: Römische Zahl {h['picked']} gehört nicht zu Zahl {h['wrong']}"),
-    (("seek", lambda h: f"Zahl {value(h['picked'])}"), None),
-    (("key", "space"),
-     # Where the number's own new name tells the place, "Richtig" alone follows it.
-     lambda h: TOLD + f"Richtig(?:: Zahl {value(h['picked'])}, Römische Zahl {h['picked']})?"
-     + END),
+    (("pairs", None), None),
+    (("key", "Return"), None),
     *LEAVE_GAME,
     # Worksheet editor: the line a number adds, and the line "Löschen" removes.
     (("tab", "Editor"), None),
@@ -244,14 +295,14 @@ STEPS = [
 def run(ear):
     heard = {}
     for number, (do, expected) in enumerate(STEPS, start=1):
-        verb, argument, *more = (p(heard) if callable(p) else p for p in do or [None, None])
+        verb, argument = (p(heard) if callable(p) else p for p in do or [None, None])
         found = None
-        if verb in ("tab", "move"):
-            found = reach(ear, argument, [more[0] if more else "Tab"] * 40)
-        elif verb == "seek":
-            found = reach(ear, argument, SNAKE)
+        if verb == "tab":
+            found = reach(ear, argument, ["Tab"] * 40)
         elif verb == "memory":
             play_memory(ear)
+        elif verb == "pairs":
+            play_pairs(ear)
         elif verb == "keys":
             for character in argument:
                 reach(ear, re.escape(character), ["Tab"] * 40)
