@@ -162,20 +162,32 @@ protected:
         return false;
     }
 
+public:
+    // What is due now, in order, without what the focused control's name says; it counts as
+    // told from here on.
+    QList<Announcement> takeDue()
+    {
+        QList<Announcement> due;
+        for (Announcement &announcement : std::exchange(pending, {})) {
+            if (!announcement.control)
+                continue;
+            announcement.text = unsaidPart(announcement.control, announcement.text);
+            if (announcement.text.isEmpty())
+                continue;
+            if (witness())
+                witness()(announcement.control, announcement.text);
+            due.append(announcement);
+        }
+        return due;
+    }
+
 private:
     void sendAfterHandler()
     {
         afterHandler(this, [this] {
             if (!window->isActiveWindow())
                 return;
-            for (Announcement &announcement : std::exchange(pending, {})) {
-                if (!announcement.control)
-                    continue;
-                announcement.text = unsaidPart(announcement.control, announcement.text);
-                if (announcement.text.isEmpty())
-                    continue;
-                if (witness())
-                    witness()(announcement.control, announcement.text);
+            for (const Announcement &announcement : takeDue()) {
                 if (QAccessible::isActive())
                     send(announcement);
             }
@@ -187,6 +199,16 @@ private:
 };
 
 } // namespace
+
+QStringList takeAnnouncementsForBox(QWidget *window)
+{
+    QStringList texts;
+    for (PendingAnnouncements *pending : childrenOf<PendingAnnouncements>(window->window())) {
+        for (const Announcement &announcement : pending->takeDue())
+            texts.append(announcement.text);
+    }
+    return texts;
+}
 
 void setAnnouncementWitness(AnnouncementWitness heard)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -17,6 +18,11 @@ enum class Urgency { Polite, Assertive };
 // spoken already, so nothing is heard twice. Nothing is made or sent while no assistive
 // technology listens, and nothing changes on screen.
 void announce(QWidget *control, const QString &text, Urgency urgency = Urgency::Polite);
+
+// What a window has announced and not yet sent, taken to be said with the modal box that its
+// handler opens now, ahead of the box's own text: a screen reader presents a box as it
+// appears, before announcements still waiting in its own queue.
+QStringList takeAnnouncementsForBox(QWidget *window);
 
 // Hears each announcement where it goes to the screen reader, as it is sent: once the handler
 // has returned, without what the focused control's name says. While set, it listens as a

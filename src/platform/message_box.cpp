@@ -1,6 +1,7 @@
 #include "platform/message_box.h"
 
 #include "platform/after_handler.h"
+#include "platform/announcement.h"
 
 static QString shownText(QString text)
 {
@@ -16,10 +17,15 @@ static void prepare(QMessageBox &box, const QString &text, const QString &title)
     // Screen readers of the releases that ship this Qt read a box's description as its text
     // and look among the box's labels only where there is none, a search that misses the
     // text with Qt 6.11. Older ones read both, so there the text is left to the labels.
-    box.setAccessibleDescription(shownText(text));
+    // They also present a box as it appears, ahead of announcements still in their queue:
+    // what the handler announced just before (the move that won a game) is said with the
+    // box, first.
+    QStringList said =
+        box.parentWidget() ? takeAnnouncementsForBox(box.parentWidget()) : QStringList();
+    box.setAccessibleDescription((said << shownText(text)).join(QLatin1Char('\n')));
 #endif
-    // What the handler did before the box, it says before the box appears and takes the
-    // screen reader's attention.
+    // What else the handler left for its end is done before the box: older screen readers
+    // hear its announcements before the box takes their attention.
     runWhatWaitsForHandler();
 }
 
