@@ -301,7 +301,8 @@ STEPS = [
     (("key", "space"), "Tavlo-Paarspiel"),
     (("tab", r"Zahl \d+"), None),
     (("pairs", None), None),
-    (("key", "Return"), None),
+    # Closing the box, the focus is heard back on a number of the new round.
+    (("key", "Return"), r"^Zahl \d+" + END),
     *LEAVE_GAME,
     # Worksheet editor: the line a number adds, and the line "Löschen" removes.
     (("tab", "Editor"), None),
