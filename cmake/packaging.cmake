@@ -1,12 +1,6 @@
 # Desktop integration and the Debian package: the menu entry, the software-centre entry,
 # the icons, and the package that installs them with the program.
 
-# One reverse-DNS id names the desktop entry, the metainfo file and the icons alike; the
-# software centre links them by it.
-set(ZAHLZEICHEN_APP_ID org.zahlzeichen.zahlzeichen)
-# The program names its desktop entry too, by which a Wayland dock finds the entry's icon
-# and name for its windows.
-target_compile_definitions(zahlzeichen_core PRIVATE ZAHLZEICHEN_APP_ID="${ZAHLZEICHEN_APP_ID}")
 set(ZAHLZEICHEN_WEBSITE "https://zahlzeichen.org" CACHE STRING
   "Home page named in the metainfo and the package; it publishes the docs/ folder")
 # The website serves docs/, so the README's screenshots are found there unchanged.

@@ -4,10 +4,22 @@
 # icon engine and a font for its text before the first paint, and even decoding PNGs of the
 # icon and the column cost nearly a tenth of what the main window adds to start-up.
 
-add_executable(zahlzeichen_render_picture tools/render_picture/render_picture.cpp)
-target_link_libraries(zahlzeichen_render_picture PRIVATE Qt6::Gui Qt6::Svg)
-target_compile_options(zahlzeichen_render_picture PRIVATE -Wall -Wextra -Wpedantic
-  $<$<BOOL:${ZAHLZEICHEN_WERROR}>:-Werror>)
+# The renderer runs at build time, so a cross build takes one built for the build machine.
+set(ZAHLZEICHEN_RENDER_PICTURE "" CACHE FILEPATH
+  "The picture renderer built for the build machine (for a cross build)")
+if(ZAHLZEICHEN_RENDER_PICTURE)
+  add_executable(zahlzeichen_render_picture IMPORTED)
+  set_target_properties(zahlzeichen_render_picture PROPERTIES
+    IMPORTED_LOCATION ${ZAHLZEICHEN_RENDER_PICTURE})
+elseif(CMAKE_CROSSCOMPILING)
+  message(FATAL_ERROR "A cross build needs ZAHLZEICHEN_RENDER_PICTURE, the picture renderer "
+    "built for the build machine (see tools/windows.sh)")
+else()
+  add_executable(zahlzeichen_render_picture tools/render_picture/render_picture.cpp)
+  target_link_libraries(zahlzeichen_render_picture PRIVATE Qt6::Gui Qt6::Svg)
+  target_compile_options(zahlzeichen_render_picture PRIVATE -Wall -Wextra -Wpedantic
+    $<$<BOOL:${ZAHLZEICHEN_WERROR}>:-Werror>)
+endif()
 
 # zahlzeichen_render_picture(<svg> <bitmap> <size>): a .png or .argb bitmap; <size> as
 # render_picture takes it, a square of N pixels ("48") or a scale of the picture's size ("2x").

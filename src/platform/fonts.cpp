@@ -1,10 +1,22 @@
 #include "platform/fonts.h"
 
 #include <QStringList>
+#ifdef Q_OS_WIN
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
+#endif
 
 static void installSubstitutes()
 {
     static const bool installed = [] {
+#ifdef Q_OS_WIN
+        // Windows has none of these faces: the program brings them in its folder, so that its
+        // texts are set in the faces they are measured with and fit wherever it runs.
+        const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+        for (const QString &file : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+            QFontDatabase::addApplicationFont(fonts.filePath(file));
+#endif
         QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                    {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                     QStringLiteral("sans-serif")});

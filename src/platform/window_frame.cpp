@@ -7,9 +7,72 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#ifdef Q_OS_WIN
+#include <QApplication>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <memory>
+#endif
 
 namespace
 {
+
+#ifdef Q_OS_WIN
+// Windows' own style draws buttons, scroll bars and boxes from the visual theme, light
+// whatever the palette, while their texts take the palette's colours: under a dark or
+// high-contrast palette, light text on a light face. Where the palette's text is lighter than
+// its face, this draws with the classic Windows style, which fills faces with the palette's
+// colours, as Windows does itself when it turns the theme off for high contrast.
+class PaletteFaithfulStyle : public QProxyStyle
+{
+public:
+    explicit PaletteFaithfulStyle(const QString &themed)
+        : QProxyStyle(QStyleFactory::create(themed)),
+          classic(QStyleFactory::create(QStringLiteral("windows")))
+    {
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        styleFor(option)->drawPrimitive(element, option, painter, widget);
+    }
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        styleFor(option)->drawControl(element, option, painter, widget);
+    }
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                            QPainter *painter, const QWidget *widget) const override
+    {
+        styleFor(option)->drawComplexControl(control, option, painter, widget);
+    }
+
+private:
+    const QStyle *styleFor(const QStyleOption *option) const
+    {
+        const QPalette &palette = option->palette;
+        const bool lightOnDark = qGray(palette.color(QPalette::ButtonText).rgb()) >
+                                 qGray(palette.color(QPalette::Button).rgb());
+        return lightOnDark ? classic.get() : baseStyle();
+    }
+
+    std::unique_ptr<QStyle> classic;
+};
+
+// Once, before the first window: only the themed style needs it.
+void keepFacesToThePalette()
+{
+    static const bool kept = [] {
+        const QString themed = QApplication::style()->name();
+        if (themed.compare(QStringLiteral("windowsvista"), Qt::CaseInsensitive) == 0)
+            QApplication::setStyle(new PaletteFaithfulStyle(themed));
+        return true;
+    }();
+    Q_UNUSED(kept);
+}
+#endif
 
 // The frame the window manager last gave a window of the program. All of them have the same
 // kind of frame, so a window that has none yet (before its first showing, or while hidden,
@@ -128,6 +191,9 @@ private:
 
 void setUpFixedWindow(QWidget *window, QSize clientSize, const QString &title)
 {
+#ifdef Q_OS_WIN
+    keepFacesToThePalette();
+#endif
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setFixedSize(clientSize);
