@@ -154,15 +154,6 @@ public:
             sendAfterHandler();
     }
 
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::WindowActivate && !pending.isEmpty())
-            sendAfterHandler();
-        return false;
-    }
-
-public:
     // What is due now, in order, without what the focused control's name says; it counts as
     // told from here on.
     QList<Announcement> takeDue()
@@ -179,6 +170,14 @@ public:
             due.append(announcement);
         }
         return due;
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowActivate && !pending.isEmpty())
+            sendAfterHandler();
+        return false;
     }
 
 private:
