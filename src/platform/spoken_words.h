@@ -43,7 +43,7 @@ std::string PairFoundPhrase();
 std::string CardsTurnedBackPhrase();
 
 // A label of the pair game by the lines of its caption: "Zahl 40, Römische Zahl X L";
-// "Leeres Feld" when emptied; with ", ausgewählt" while its numeral is picked up.
+// "Leeres Feld" when emptied; with ", zum Ablegen ausgewählt" while its numeral is picked up.
 std::string GameLabelPhrase(const std::vector<std::string> &lines, bool picked);
 // A numeral let go again: "Römische Zahl X L, losgelassen".
 std::string LetGoPhrase(std::string_view numeral);

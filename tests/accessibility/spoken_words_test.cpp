@@ -96,7 +96,7 @@ private Q_SLOTS:
         row("turned back", CardsTurnedBackPhrase(), "Die Karten sind wieder verdeckt.");
         row("number", GameLabelPhrase({"41"}, false), "Zahl 41");
         row("placed", GameLabelPhrase({"40", "XL"}, false), "Zahl 40, Römische Zahl X L");
-        row("picked", GameLabelPhrase({"XL"}, true), "Römische Zahl X L, ausgewählt");
+        row("picked", GameLabelPhrase({"XL"}, true), "Römische Zahl X L, zum Ablegen ausgewählt");
         row("emptied", GameLabelPhrase({""}, false), "Leeres Feld");
         row("let go", LetGoPhrase("XL"), "Römische Zahl X L, losgelassen");
         row("right place", RightPlacePhrase({"40", "XL"}), "Richtig: Zahl 40, Römische Zahl X L");

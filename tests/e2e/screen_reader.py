@@ -158,9 +158,9 @@ def pair_round(main):
     press(button(main, "Paarspiel"))
     numbers, numerals = pair_board(window("Tavlo-Paarspiel"))
     press(numerals[0])
-    wait_for("a numeral picked", lambda: numerals[0].name.endswith(", ausgewählt"))
+    wait_for("a numeral picked", lambda: numerals[0].name.endswith(", zum Ablegen ausgewählt"))
     subprocess.run(["xdotool", "key", "Escape"], check=True)
-    wait_for("the numeral let go", lambda: not numerals[0].name.endswith(", ausgewählt"))
+    wait_for("the numeral let go", lambda: not numerals[0].name.endswith(", zum Ablegen ausgewählt"))
     for placed, number in enumerate(numbers, start=1):
         place(number, numerals, lambda source: (press(source), press(number)), placed < 9)
     answer_message("Tavlo-Paarspiel")

@@ -230,7 +230,7 @@ def play_pairs(ear):
         numeral = f"Römische Zahl {spelled(number)}"
         go(index, numeral)
         key("space")
-        ear.wait(TOLD + numeral + ", ausgewählt", once=True) or fail(f"{numeral} not picked up")
+        ear.wait(TOLD + numeral + ", zum Ablegen ausgewählt", once=True) or fail(f"{numeral} not picked up")
         if count == 1:
             wrong = next(i for i in free if free[i] != number)
             go(wrong, f"Zahl {free[wrong]}")
