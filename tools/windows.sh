@@ -2,8 +2,8 @@
 # Builds the Windows installer of the program on Debian 12, from Debian's archive alone, and
 # tests it under Wine: Qt for Windows from Debian's own qtbase source (built once into a cache
 # outside the clone), the program and its tests cross-built with mingw-w64, the tests run
-# through ctest under Wine, then an MSI (for group policy) and an NSIS installer (for a double
-# click), and the MSI installed, started and removed again under Wine.
+# through ctest under Wine, then an MSI (for group policy and a double click), installed,
+# started and removed again under Wine.
 # Installs the Debian packages when missing. Any failing step ends the script with a message.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
