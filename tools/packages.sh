@@ -15,7 +15,7 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
-    libqt6svg6 fonts-liberation2 fonts-dejavu-core qt6-translations-l10n"
+    libbenchmark-dev libqt6svg6 fonts-liberation2 fonts-dejavu-core qt6-translations-l10n"
 TEST_PACKAGES="xvfb xauth xdotool xclip x11-utils imagemagick openbox
     python3 desktop-file-utils appstream dpkg-dev file
     dbus at-spi2-core python3-pyatspi orca weston qt6-wayland wl-clipboard"
