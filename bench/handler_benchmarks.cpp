@@ -1,11 +1,7 @@
 // The handlers' costs under Google Benchmark, offscreen, on real windows built as the program
-// builds them. A case clicks a button or calls a handler; what a call needs prepared or undone,
-// and the event loop catching up, is not timed. Message boxes are answered at once. A case's
-// aim rides along as the counter aim_ms, for the report.
-//
-//   zahlzeichen_bench [--smoke] [Google Benchmark options]
-//
-// --smoke runs every case once, on a short editor sheet: only to see that all still run.
+// builds them. What a call needs prepared or undone, and the event loop catching up, is not
+// timed; message boxes are answered at once; a case's aim rides along as the counter aim_ms.
+//   zahlzeichen_bench [--smoke: every case once, on a short sheet] [Google Benchmark options]
 
 #include "exercises/reading_panel.h"
 #include "exercises/writing_panel.h"
@@ -75,6 +71,14 @@ void timed(State &state, const Step &prepare, const Step &act, const Step &resto
         settle();
         state.ResumeTiming();
     }
+}
+
+QStringList buttons(int first, int last)
+{
+    QStringList names;
+    for (int number = first; number <= last; ++number)
+        names.append(QStringLiteral("Befehl%1").arg(number));
+    return names;
 }
 
 struct Exercise {
@@ -259,16 +263,10 @@ void registerCases()
         std::bind(firstOpening, _1, &Form1::Befehl25_Click, "Form2", false));
     add("Befehl25_Click: pair game opened the first time, until its first paint has ended", 0, 4,
         std::bind(firstOpening, _1, &Form1::Befehl25_Click, "Form2", true));
-    static const Exercise reading{
-        form->Befehl2, form->Bild4, "Bezeichnung10", "Befehl13",
-        QStringLiteral("Befehl14 Befehl15 Befehl16 Befehl17 Befehl18 Befehl19 Befehl20 Befehl21 "
-                       "Befehl22 Befehl23")
-            .split(' '),
-        [] { form->Bild4->NewReadingTask(); }};
-    static const Exercise writing{
-        form->Befehl3, form->Bild2, "Bezeichnung7", "Befehl12",
-        QStringLiteral("Befehl5 Befehl6 Befehl7 Befehl8 Befehl9 Befehl10 Befehl11").split(' '),
-        [] { form->Bild2->NewWritingTask(); }};
+    static const Exercise reading{form->Befehl2, form->Bild4, "Bezeichnung10", "Befehl13",
+                                  buttons(14, 23), [] { form->Bild4->NewReadingTask(); }};
+    static const Exercise writing{form->Befehl3, form->Bild2, "Bezeichnung7", "Befehl12",
+                                  buttons(5, 11), [] { form->Bild2->NewWritingTask(); }};
     for (const auto &[exercise, name, task] :
          {std::tuple(&reading, "Reading (Text2_Change)", "NewReadingTask"),
           std::tuple(&writing, "Writing (Text1_Change)", "NewWritingTask")}) {

@@ -4,38 +4,35 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMessageBox>
-#include <QPointer>
 
 namespace bench
 {
 
-// Answers every message box as soon as it is shown, while it lives: it presses the box's
-// Escape button (OK, or "Nein" of a confirmation) from inside the box's own event loop, so a
-// handler that ends in a box returns without anyone at the keyboard.
+// Answers every message box as soon as it is shown: it presses the box's Escape button (OK, or
+// "Nein" of a confirmation) from inside the box's own event loop, so a handler that ends in a
+// box returns without anyone at the keyboard. A filter removes itself when it is destroyed.
 class MessageBoxAutoAnswer : public QObject
 {
 public:
     MessageBoxAutoAnswer() { QApplication::instance()->installEventFilter(this); }
-    ~MessageBoxAutoAnswer() override { QApplication::instance()->removeEventFilter(this); }
     int boxesAnswered = 0;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *shown = event->type() == QEvent::Show ? qobject_cast<QMessageBox *>(watched) : nullptr;
-        if (!shown)
+        auto *box = event->type() == QEvent::Show ? qobject_cast<QMessageBox *>(watched) : nullptr;
+        if (!box)
             return false;
         ++boxesAnswered;
-        // Queued: the box is being shown by exec(), whose event loop has not started yet.
+        // Queued, and dropped with the box: exec() shows the box before its loop runs.
         QMetaObject::invokeMethod(
-            shown,
-            [box = QPointer<QMessageBox>(shown)] {
-                QAbstractButton *button = box ? box->escapeButton() : nullptr;
-                if (!button && box && !box->buttons().isEmpty())
-                    button = box->buttons().constFirst();
+            box,
+            [box] {
+                QAbstractButton *button =
+                    box->escapeButton() ? box->escapeButton() : box->buttons().value(0);
                 if (button)
                     button->click();
-                else if (box)
+                else
                     box->reject();
             },
             Qt::QueuedConnection);
