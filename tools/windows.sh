@@ -5,6 +5,8 @@
 # through ctest under Wine, then an MSI (for group policy and a double click), installed,
 # started and removed again under Wine.
 # Installs the Debian packages when missing. Any failing step ends the script with a message.
+#   sh tools/windows.sh [prepare | qt]
+# prepare: only the packages and the deb-src entry (what needs apt); qt: also Qt for Windows.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/tools/packages.sh"
@@ -24,8 +26,6 @@ build=$root/build-windows
 host=$build/host
 cross=$build/windows
 stage=$build/stage
-mingw_gcc=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
-mingw_lib=/usr/x86_64-w64-mingw32/lib
 
 # The toolchain's packages, Wine, the installers' makers, the host Qt that the cross build
 # takes its tools from, Qt's German catalogue and the fonts shipped beside the program.
@@ -225,7 +225,9 @@ fi
 # shellcheck disable=SC2086
 ensure_packages $WINDOWS_PACKAGES
 ensure_source_entry
+[ "${1:-}" = prepare ] && exit 0
 build_qt
+[ "${1:-}" = qt ] && exit 0
 mkdir -p "$build"
 build_renderer
 build_program
