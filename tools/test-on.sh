@@ -3,13 +3,16 @@
 # fresh clone of this checkout inside a minimal chroot of that release. The chroot is made
 # once with debootstrap under build-releases/ and kept, with the packages the test command
 # installed into it, so that later runs only clone, build and test.
-#   sh tools/test-on.sh bookworm|trixie|forky
+#   sh tools/test-on.sh bookworm|trixie|forky [prepare]
+# prepare: only make the chroot and install the test command's packages in it, which is mostly
+# waiting for the network and dpkg; CI does it beside other work.
 set -eu
 release=${1:-}
-case "$release" in
-bookworm | trixie | forky) ;;
+mode=${2:-test}
+case "$release/$mode" in
+bookworm/test | trixie/test | forky/test | bookworm/prepare | trixie/prepare | forky/prepare) ;;
 *)
-    echo "usage: sh tools/test-on.sh bookworm|trixie|forky" >&2
+    echo "usage: sh tools/test-on.sh bookworm|trixie|forky [prepare]" >&2
     exit 2
     ;;
 esac
@@ -77,12 +80,19 @@ cp /etc/resolv.conf "$target/etc/resolv.conf"
 clone=/root/zahlzeichen
 rm -rf "$target$clone"
 git clone --quiet "$root" "$target$clone" || fail "could not clone $root"
-echo "Testing $(git -C "$target$clone" log -1 --format='%h %s') on $release"
 
 inside() {
     chroot "$target" /usr/bin/env -i HOME=/root LANG=C.UTF-8 CI="${CI:-}" \
         PATH=/usr/sbin:/usr/bin:/sbin:/bin sh -euc "$1"
 }
+if [ "$mode" = prepare ]; then
+    # shellcheck disable=SC2016
+    inside ". $clone/tools/packages.sh && ensure_packages \$BUILD_PACKAGES \$TEST_PACKAGES" ||
+        fail "could not install the test command's packages"
+    echo "test-on.sh: $release: prepared"
+    exit 0
+fi
+echo "Testing $(git -C "$target$clone" log -1 --format='%h %s') on $release"
 status=0
 inside "sh $clone/tools/test.sh" || status=$?
 [ "$status" -eq 0 ] || fail "the test command failed (exit $status)"
