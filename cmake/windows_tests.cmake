@@ -7,5 +7,5 @@
 foreach(name platform shell exercises worksheets games_memory games_pairs legibility)
   add_test(NAME ${name}_on_windows COMMAND test_${name})
   set_tests_properties(${name}_on_windows PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=windows" LABELS windows-platform TIMEOUT 300 RUN_SERIAL TRUE)
+    ENVIRONMENT "QT_QPA_PLATFORM=windows" LABELS windows-platform TIMEOUT 600 RUN_SERIAL TRUE)
 endforeach()
