@@ -127,9 +127,14 @@ EOF
 # Wine's settings for every program run here; a prefix of its own for each use, made anew.
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# The X servers here have no window manager, and Wine would wait two seconds for one at every
+# window it hides (each message box, each test's window): its windows are left unmanaged.
 new_wine_prefix() {
     rm -rf "$1"
     WINEPREFIX=$1 wineboot -i >/dev/null 2>&1 || fail "could not set up a Wine prefix in $1"
+    WINEPREFIX=$1 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+        >/dev/null 2>&1 || fail "could not set up Wine's X11 driver in $1"
+    # Its server ends before the X server that the programs run in is started.
     WINEPREFIX=$1 wineserver -w
 }
 
