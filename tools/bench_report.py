@@ -83,9 +83,8 @@ def handlers(results, aims):
         name = re.sub(r"/(iterations|repeats):\d+", "", run["run_name"])
         unit = run["time_unit"]
         cpu = milliseconds(run["cpu_time"], unit)
-        aim = run.get("aim_ms")
-        if aim:
-            handler_aims.setdefault(aim, []).append((name, cpu))
+        aim = run["aim_ms"]
+        handler_aims.setdefault(aim, []).append((name, cpu))
         stddev = next((milliseconds(r["cpu_time"], unit) for r in report["benchmarks"]
                        if r["run_name"] == run["run_name"]
                        and r.get("aggregate_name") == "stddev"), None)
@@ -93,7 +92,7 @@ def handlers(results, aims):
         rows.append([name, str(run.get("repetitions", 1)), calls.group(1) if calls else "?",
                      f"{cpu:.3f} ms", "—" if stddev is None else f"{stddev:.3f} ms",
                      f"{milliseconds(run['real_time'], unit):.3f} ms",
-                     f"< {aim:g} ms {verdict(cpu < aim)}" if aim else "—"])
+                     f"< {aim:g} ms {verdict(cpu < aim)}"])
     for aim, cases in handler_aims.items():
         missed = [f"{name} ({cpu:.3f} ms)" for name, cpu in cases if cpu >= aim]
         aims.append((f"{AIM_NAMES.get(aim, 'Handlers')}: median CPU time under {aim:g} ms",
@@ -106,7 +105,7 @@ def handlers(results, aims):
         "over the repetitions and their standard deviation. CPU time is the user-interface "
         "thread's, which other programs on the machine stretch far less than the wall clock; "
         "the aims are judged on it. Painting, which follows in the event loop, is not "
-        "included, except in the cases that say so.\n\n"
+        "included.\n\n"
         + table(["Handler", "Repetitions", "Calls each", "CPU time, median", "Std. dev.",
                  "Wall clock, median", "Aim"], rows), report["context"])
 
