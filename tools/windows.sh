@@ -134,7 +134,7 @@ new_wine_prefix() {
     WINEPREFIX=$1 wineboot -i >/dev/null 2>&1 || fail "could not set up a Wine prefix in $1"
     WINEPREFIX=$1 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
         >/dev/null 2>&1 || fail "could not set up Wine's X11 driver in $1"
-    # Its server ends before the X server that the programs run in is started.
+    # Its server ends here: the programs later start their own, in their X server.
     WINEPREFIX=$1 wineserver -w
 }
 
