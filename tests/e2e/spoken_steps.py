@@ -267,6 +267,8 @@ class SaidAgainMaybe(str):
     """What a screen reader may say twice by its own timing: Orca 48, back in a window whose
     focused control was just renamed, presents the focus and then the new name, or only once
     when the name came first."""
+
+
 LEAVE_GAME = [(("tab", "Beenden"), None), (("key", "space"), "Dieses Spiel jetzt beenden"),
               (("tab", "Ja"), None), (("key", "space"), BACK_IN_MAIN)]
 # A "do" is a verb and its argument: "tab" until the control named has the focus, "key",
